@@ -1,0 +1,32 @@
+// Interactive Grimveil: starts the splash screen on real windows and runs
+// until no screen is loaded.
+#include "framework/Application.h"
+#include "framework/AssetStore.h"
+#include "framework/FreeTypeFonts.h"
+#include "framework/sdl/SdlWindowSystem.h"
+#include "screens/Guide.h"
+
+#include <cstdio>
+
+int main()
+{
+    if (std::string problem = grimveil::check_registry(); !problem.empty()) {
+        std::fprintf(stderr, "grimveil-guide: %s\n", problem.c_str());
+        return 1;
+    }
+    std::string error;
+    auto windows = gv::SdlWindowSystem::open(error);
+    if (!windows) {
+        std::fprintf(stderr, "grimveil-guide: cannot open the display: %s\n", error.c_str());
+        return 1;
+    }
+    gv::AssetStore assets(grimveil::embedded_assets());
+    gv::FreeTypeFonts fonts(grimveil::embedded_fonts(), grimveil::font_substitutes());
+    gv::SteadyClock clock;
+    gv::Application app(grimveil::registry(), { *windows, assets, fonts, clock });
+    if (gv::Status started = app.start(grimveil::start_screen()); !started) {
+        std::fprintf(stderr, "grimveil-guide: %s\n", started.error().c_str());
+        return 1;
+    }
+    return windows->run(app, clock);
+}

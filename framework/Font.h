@@ -1,0 +1,70 @@
+#pragma once
+
+#include "Geometry.h"
+#include "Painter.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace gv {
+
+// A font as a layout names it: the face, the size in hundredths of a point and
+// the weight (400 regular, 500 medium, 700 bold). An empty face is the
+// platform's default font.
+struct FontSpec {
+    std::string_view face {};
+    int centipoints { 825 };
+    int weight { 400 };
+    friend constexpr bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+struct Glyph {
+    int advance { 0 };
+    int left { 0 }; // from the pen position to the first column of the mask
+    int top { 0 };  // from the baseline up to the first row of the mask
+    Size size;
+    std::vector<std::uint8_t> coverage;
+};
+
+// A rasterised face at one size: a glyph for each of the 256 code page 1252
+// characters, rendered once when the font is made.
+class Font {
+public:
+    struct Metrics {
+        int ascent { 0 };
+        int line_height { 0 };
+        int underline_offset { 1 }; // rows below the baseline
+        int underline_thickness { 1 };
+    };
+
+    Font(Metrics metrics, std::array<Glyph, 256> glyphs)
+        : m_metrics(metrics)
+        , m_glyphs(std::move(glyphs))
+    {
+    }
+
+    int ascent() const { return m_metrics.ascent; }
+    int line_height() const { return m_metrics.line_height; }
+    const Glyph& glyph(unsigned char c) const { return m_glyphs[c]; }
+
+    int text_width(std::string_view text) const;
+    // Draws one line with its top-left at `at`; characters whose index is in
+    // `underlined` get the mnemonic underline.
+    void draw(Painter&, Point at, std::string_view text, Rgb, std::span<const int> underlined = {}) const;
+
+private:
+    Metrics m_metrics;
+    std::array<Glyph, 256> m_glyphs;
+};
+
+// Finds or makes the font for a spec. Returns null when no face can stand in
+// for it; callers report that as a failure of the step that needed the font.
+class FontProvider {
+public:
+    virtual ~FontProvider() = default;
+    virtual const Font* font(const FontSpec&) = 0;
+};
+
+}

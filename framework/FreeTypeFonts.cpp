@@ -1,0 +1,163 @@
+#include "FreeTypeFonts.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <cmath>
+
+namespace gv {
+
+namespace {
+
+// Code page 1252 from 0x80 to 0x9F; 0 marks the five unassigned bytes.
+constexpr char32_t kCp1252High[32] = {
+    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
+    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E,
+    0x0178,
+};
+
+char32_t cp1252_to_unicode(unsigned char c)
+{
+    if (c >= 0x80 && c < 0xA0)
+        return kCp1252High[c - 0x80];
+    return c;
+}
+
+struct LibraryDeleter {
+    void operator()(FT_Library l) const { FT_Done_FreeType(l); }
+};
+struct FaceDeleter {
+    void operator()(FT_Face f) const { FT_Done_Face(f); }
+};
+using LibraryPtr = std::unique_ptr<std::remove_pointer_t<FT_Library>, LibraryDeleter>;
+using FacePtr = std::unique_ptr<std::remove_pointer_t<FT_Face>, FaceDeleter>;
+
+int pixels_of_26_6(FT_Pos v) { return int((v + 32) >> 6); }
+
+}
+
+struct FreeTypeFonts::Impl {
+    std::span<const EmbeddedFile> files;
+    std::span<const FontSubstitute> substitutes;
+    LibraryPtr library;
+    std::map<std::string, FacePtr, std::less<>> faces;
+
+    FT_Face face_for(std::string_view file, std::string& error)
+    {
+        if (auto it = faces.find(file); it != faces.end())
+            return it->second.get();
+        for (const EmbeddedFile& f : files) {
+            if (f.name != file)
+                continue;
+            FT_Face face = nullptr;
+            if (FT_Error e = FT_New_Memory_Face(library.get(), f.bytes.data(), FT_Long(f.bytes.size()), 0, &face)) {
+                error = "FreeType cannot open " + std::string(file) + " (error " + std::to_string(e) + ")";
+                return nullptr;
+            }
+            FT_Select_Charmap(face, FT_ENCODING_UNICODE);
+            return (faces[std::string(file)] = FacePtr(face)).get();
+        }
+        error = "no embedded font file " + std::string(file);
+        return nullptr;
+    }
+};
+
+FreeTypeFonts::FreeTypeFonts(std::span<const EmbeddedFile> files, std::span<const FontSubstitute> substitutes)
+    : m_impl(std::make_unique<Impl>())
+{
+    m_impl->files = files;
+    m_impl->substitutes = substitutes;
+    FT_Library library = nullptr;
+    if (FT_Init_FreeType(&library) == 0)
+        m_impl->library.reset(library);
+}
+
+FreeTypeFonts::~FreeTypeFonts() = default;
+
+const Font* FreeTypeFonts::font(const FontSpec& spec)
+{
+    auto key = std::make_tuple(std::string(spec.face), spec.centipoints, spec.weight);
+    if (auto it = m_fonts.find(key); it != m_fonts.end())
+        return it->second.get();
+    if (!m_impl->library) {
+        m_error = "FreeType did not start";
+        return nullptr;
+    }
+
+    // A face the program does not carry falls back to the default font, as a
+    // font mapper would.
+    const FontSubstitute* sub = nullptr;
+    for (const FontSubstitute& s : m_impl->substitutes)
+        if (s.face == spec.face)
+            sub = &s;
+    if (!sub)
+        for (const FontSubstitute& s : m_impl->substitutes)
+            if (s.face.empty())
+                sub = &s;
+    if (!sub) {
+        m_error = "no font stands in for " + std::string(spec.face);
+        return nullptr;
+    }
+    FT_Face face = m_impl->face_for(sub->file, m_error);
+    if (!face)
+        return nullptr;
+
+    const bool fixed = !FT_IS_SCALABLE(face);
+    FT_Error e = 0;
+    if (fixed) {
+        e = FT_Select_Size(face, 0);
+    } else {
+        // Points at 96 pixels per inch.
+        const int pixels = int(std::lround(spec.centipoints * 96.0 / 7200.0));
+        e = FT_Set_Pixel_Sizes(face, 0, FT_UInt(pixels));
+    }
+    if (e) {
+        m_error = "FreeType cannot size " + std::string(sub->file);
+        return nullptr;
+    }
+
+    Font::Metrics metrics;
+    metrics.ascent = pixels_of_26_6(face->size->metrics.ascender);
+    const int descent = -pixels_of_26_6(face->size->metrics.descender);
+    metrics.line_height = sub->cell_height > 0 ? sub->cell_height : metrics.ascent + descent;
+    if (!fixed && face->units_per_EM > 0) {
+        const double scale = double(face->size->metrics.y_ppem) / face->units_per_EM;
+        metrics.underline_offset = std::max(1, int(std::lround(-face->underline_position * scale)));
+        metrics.underline_thickness = std::max(1, int(std::lround(face->underline_thickness * scale)));
+    } else {
+        metrics.underline_offset = std::min(descent, 1);
+        metrics.underline_thickness = 1;
+    }
+
+    std::array<Glyph, 256> glyphs;
+    const FT_Int32 load_flags = FT_LOAD_RENDER | (fixed ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
+    for (int c = 0x20; c < 256; ++c) {
+        char32_t code = cp1252_to_unicode(static_cast<unsigned char>(c));
+        if (code == 0)
+            continue;
+        FT_UInt index = FT_Get_Char_Index(face, code);
+        if (index == 0 || FT_Load_Glyph(face, index, load_flags) != 0)
+            continue;
+        const FT_GlyphSlot slot = face->glyph;
+        const FT_Bitmap& bm = slot->bitmap;
+        Glyph& g = glyphs[c];
+        g.advance = pixels_of_26_6(slot->advance.x);
+        g.left = slot->bitmap_left;
+        g.top = slot->bitmap_top;
+        g.size = { int(bm.width), int(bm.rows) };
+        g.coverage.assign(std::size_t(bm.width) * bm.rows, 0);
+        for (unsigned y = 0; y < bm.rows; ++y) {
+            const unsigned char* row = bm.buffer + std::ptrdiff_t(y) * bm.pitch;
+            for (unsigned x = 0; x < bm.width; ++x) {
+                unsigned char v = bm.pixel_mode == FT_PIXEL_MODE_MONO ? ((row[x >> 3] >> (7 - (x & 7))) & 1) * 255
+                                                                      : row[x];
+                g.coverage[std::size_t(y) * bm.width + x] = v;
+            }
+        }
+    }
+    auto& slot = m_fonts[key];
+    slot = std::make_unique<Font>(metrics, std::move(glyphs));
+    return slot.get();
+}
+
+}

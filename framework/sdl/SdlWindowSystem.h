@@ -1,0 +1,43 @@
+#pragma once
+
+#include "framework/Application.h"
+#include "framework/WindowSystem.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+
+union SDL_Event;
+
+namespace gv {
+
+class SdlWindow;
+
+// Real windows through SDL: one borderless top-level window per loaded
+// screen, and the event loop that sleeps until the next input or timer.
+class SdlWindowSystem final : public WindowSystem {
+public:
+    // Null, with the reason in `error`, when there is no display to open.
+    static std::unique_ptr<SdlWindowSystem> open(std::string& error);
+    ~SdlWindowSystem() override;
+
+    std::unique_ptr<Window> create_window(const WindowSpec&, WindowEvents&) override;
+    Size display_size() const override;
+    std::string last_error() const override { return m_last_error; }
+
+    // Delivers input and timer ticks to the application until no screen is
+    // loaded or the process is asked to quit. Returns the exit status.
+    int run(Application&, const Clock&);
+
+private:
+    SdlWindowSystem() = default;
+    friend class SdlWindow;
+    void dispatch(Application&, const ::SDL_Event&);
+
+    std::map<std::uint32_t, SdlWindow*> m_windows; // by SDL window id
+    std::string m_last_error;
+    bool m_quit { false };
+};
+
+}

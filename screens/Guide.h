@@ -1,0 +1,24 @@
+#pragma once
+
+#include "framework/EmbeddedFile.h"
+#include "framework/FreeTypeFonts.h"
+#include "framework/ScreenDefinition.h"
+
+#include <span>
+#include <string>
+
+namespace grimveil {
+
+// The program's screens, indexed by ScreenId.
+std::span<const gv::ScreenDefinition> registry();
+gv::ScreenIndex start_screen();
+// The one check at start-up: the registry is sound and in ScreenId's order.
+// Empty when all is well.
+std::string check_registry();
+
+// What the program carries: its pictures, its fonts and the faces they stand in for.
+std::span<const gv::EmbeddedFile> embedded_assets();
+std::span<const gv::EmbeddedFile> embedded_fonts();
+std::span<const gv::FontSubstitute> font_substitutes();
+
+}

@@ -1,0 +1,39 @@
+// The asset catalogue: every file artgen writes, with its format and size.
+#pragma once
+
+#include "image.h"
+#include "writers.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace artgen {
+
+enum class Format { Jpeg, Gif, Ico };
+
+const char* extension(Format f);
+const char* formatName(Format f);
+
+struct Asset {
+    std::string name; // file name without extension
+    Format format;
+    int width;  // for icons, the largest image
+    int height;
+    std::function<Bytes()> build;
+};
+
+using AssetList = std::vector<Asset>;
+
+// Wrappers check that the drawing has the declared size before encoding it.
+Asset jpegAsset(std::string name, int width, int height, std::function<Image()> draw);
+Asset gifAsset(std::string name, int width, int height, std::function<IndexedImage()> draw);
+Asset icoAsset(std::string name, int width, int height, std::function<std::vector<IconEntry>()> draw);
+
+// One registration function per screen group; add new groups to allAssets().
+void addSplashMainAssets(AssetList& list);
+void addSelectionAssets(AssetList& list);
+
+AssetList allAssets();
+
+} // namespace artgen

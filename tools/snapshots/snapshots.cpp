@@ -1,0 +1,71 @@
+// Renders every screen of the guide through the headless window layer into
+// <dir>/<Screen>.png, as each looks a few seconds after it was opened.
+#include "framework/Application.h"
+#include "framework/AssetStore.h"
+#include "framework/FreeTypeFonts.h"
+#include "framework/headless/HeadlessDesktop.h"
+#include "screens/Guide.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+bool save_png(const gv::Bitmap& picture, const std::string& path)
+{
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<gv::Rgb*>(picture.data()), picture.width(),
+        picture.height(), 32, picture.width() * 4, SDL_PIXELFORMAT_RGB888);
+    if (!s)
+        return false;
+    bool ok = IMG_SavePNG(s, path.c_str()) == 0;
+    SDL_FreeSurface(s);
+    return ok;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    const std::filesystem::path dir = argc > 1 ? argv[1] : "build/snapshots";
+    std::filesystem::create_directories(dir);
+    if (std::string problem = grimveil::check_registry(); !problem.empty()) {
+        std::fprintf(stderr, "snapshots: %s\n", problem.c_str());
+        return 1;
+    }
+    gv::AssetStore assets(grimveil::embedded_assets());
+    gv::FreeTypeFonts fonts(grimveil::embedded_fonts(), grimveil::font_substitutes());
+    int failures = 0;
+    const auto screens = grimveil::registry();
+    for (std::size_t i = 0; i < screens.size(); ++i) {
+        gv::VirtualClock clock;
+        gv::HeadlessDesktop desktop({ 1024, 768 });
+        gv::Application app(screens, { desktop, assets, fonts, clock });
+        const auto index = gv::ScreenIndex(i);
+        if (gv::Status s = app.start(index); !s) {
+            std::fprintf(stderr, "snapshots: %s\n", s.error().c_str());
+            ++failures;
+            continue;
+        }
+        // Long enough for the splash to write its whole word, short of its hand-over.
+        gv::advance_virtual_time(app, clock, 4000);
+        const gv::Screen* screen = app.loaded(index);
+        const std::string name(screens[i].layout->name);
+        if (!screen) {
+            std::fprintf(stderr, "snapshots: %s closed itself\n", name.c_str());
+            ++failures;
+            continue;
+        }
+        const std::string path = (dir / (name + ".png")).string();
+        if (!save_png(screen->surface(), path)) {
+            std::fprintf(stderr, "snapshots: cannot write %s: %s\n", path.c_str(), SDL_GetError());
+            ++failures;
+            continue;
+        }
+        std::printf("%s\n", path.c_str());
+    }
+    return failures == 0 ? 0 : 1;
+}
