@@ -41,7 +41,7 @@ snapshots: build
 	./build/grimveil-snapshots build/snapshots
 
 bench: build
-	./build/grimveil-bench
+	bash bench/run.sh build
 
 # Regenerates the artwork under assets/ with the generator in tools/artgen.
 assets: deps

@@ -1,6 +1,9 @@
 #include "screens/Guide.h"
 
+#include "screens/FighterPages.h"
+#include "screens/Loading.h"
 #include "screens/MainMenu.h"
+#include "screens/Selection.h"
 #include "screens/ScreenId.h"
 #include "screens/Splash.h"
 
@@ -10,10 +13,16 @@ namespace grimveil {
 
 std::span<const gv::ScreenDefinition> registry()
 {
-    static const std::array<gv::ScreenDefinition, kScreenNames.size()> screens {
-        splash_screen(),
-        main_menu_screen(),
-    };
+    static const auto screens = [] {
+        std::array<gv::ScreenDefinition, kScreenCount> out {};
+        out[index_of(ScreenId::splashBDD)] = splash_screen();
+        out[index_of(ScreenId::Main001)] = main_menu_screen();
+        out[index_of(ScreenId::MovesLoading)] = loading_screen();
+        out[index_of(ScreenId::Moves001)] = selection_screen();
+        for (int page = 1; page <= layouts::kFighters; ++page)
+            out[index_of(ScreenId::FirstFighterPage) + page - 1] = fighter_page_screen(page);
+        return out;
+    }();
     return screens;
 }
 

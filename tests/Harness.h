@@ -74,7 +74,7 @@ struct Guide {
     std::vector<ScreenId> loaded_screens() const
     {
         std::vector<ScreenId> out;
-        for (std::size_t i = 0; i < kScreenNames.size(); ++i)
+        for (std::size_t i = 0; i < kScreenCount; ++i)
             if (app.loaded(gv::ScreenIndex(i)))
                 out.push_back(ScreenId(i));
         return out;

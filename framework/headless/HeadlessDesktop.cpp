@@ -31,15 +31,24 @@ public:
         }
         m_normal_frame = m_frame;
     }
-    ~HeadlessWindow() override { m_desktop.remove(this); }
+    ~HeadlessWindow() override
+    {
+        m_desktop.m_journal.push_back("destroy " + m_spec.title);
+        m_desktop.remove(this);
+    }
 
     void show(WindowState state) override
     {
+        m_desktop.m_journal.push_back("show " + m_spec.title);
         m_shown = true;
         set_state(state);
         m_desktop.raise(this);
     }
-    void minimize() override { set_state(WindowState::Minimized); }
+    void minimize() override
+    {
+        m_desktop.m_journal.push_back("minimize " + m_spec.title);
+        set_state(WindowState::Minimized);
+    }
     Size client_size() const override { return m_frame.size(); }
     void present(const Bitmap& surface, std::span<const Rect> changed) override
     {
@@ -90,6 +99,7 @@ std::unique_ptr<Window> HeadlessDesktop::create_window(const WindowSpec& spec, W
         m_last_error = "the desktop refused the window";
         return nullptr;
     }
+    m_journal.push_back("create " + spec.title);
     auto w = std::make_unique<HeadlessWindow>(*this, spec, events);
     m_stack.push_back(w.get());
     m_created.push_back(w.get());
@@ -180,6 +190,7 @@ void HeadlessDesktop::restore_from_taskbar(int tag)
     for (HeadlessWindow* w : m_stack) {
         if (w->m_spec.tag != tag || !w->m_spec.show_in_taskbar || w->m_state != WindowState::Minimized)
             continue;
+        m_journal.push_back("restore " + w->m_spec.title);
         w->set_state(w->m_before_minimize);
         raise(w);
         w->m_events.window_state_changed(tag, w->m_state);

@@ -57,6 +57,10 @@ public:
     Bitmap compose() const;
     Rgb pixel(Point) const;
 
+    // What happened to windows, in order: "create T", "show T", "minimize T",
+    // "restore T", "destroy T", with T the window's title.
+    const std::vector<std::string>& journal() const { return m_journal; }
+
     // Makes the next create_window fail, for tests of the error path.
     void fail_next_create() { m_fail_next_create = true; }
 
@@ -72,6 +76,7 @@ private:
     int m_default_places { 0 };
     bool m_fail_next_create { false };
     std::string m_last_error;
+    std::vector<std::string> m_journal;
     HeadlessWindow* m_pressed_in { nullptr };
 };
 

@@ -1,5 +1,6 @@
 // Renders every screen of the guide through the headless window layer into
-// <dir>/<Screen>.png, as each looks a few seconds after it was opened.
+// <dir>/<Screen>.png, as each looks when opened; the start-up screen once it
+// has written its whole word.
 #include "framework/Application.h"
 #include "framework/AssetStore.h"
 #include "framework/FreeTypeFonts.h"
@@ -51,7 +52,8 @@ int main(int argc, char** argv)
             continue;
         }
         // Long enough for the splash to write its whole word, short of its hand-over.
-        gv::advance_virtual_time(app, clock, 4000);
+        if (index == grimveil::start_screen())
+            gv::advance_virtual_time(app, clock, 4000);
         const gv::Screen* screen = app.loaded(index);
         const std::string name(screens[i].layout->name);
         if (!screen) {

@@ -5,35 +5,37 @@
 
 namespace artgen {
 
-const char* extension(Format f)
-{
+const char* extension(Format f) {
     switch (f) {
-    case Format::Jpeg: return "jpg";
-    case Format::Gif: return "gif";
-    case Format::Ico: return "ico";
+    case Format::Jpeg:
+        return "jpg";
+    case Format::Gif:
+        return "gif";
+    case Format::Ico:
+        return "ico";
     }
     return "";
 }
 
-const char* formatName(Format f)
-{
+const char* formatName(Format f) {
     switch (f) {
-    case Format::Jpeg: return "JPEG";
-    case Format::Gif: return "GIF";
-    case Format::Ico: return "ICO";
+    case Format::Jpeg:
+        return "JPEG";
+    case Format::Gif:
+        return "GIF";
+    case Format::Ico:
+        return "ICO";
     }
     return "";
 }
 
-static void checkSize(const std::string& name, int w, int h, int wantW, int wantH)
-{
+static void checkSize(const std::string& name, int w, int h, int wantW, int wantH) {
     if (w != wantW || h != wantH)
-        throw std::runtime_error(name + ": drawn " + std::to_string(w) + "x" + std::to_string(h) + ", declared " +
-                                 std::to_string(wantW) + "x" + std::to_string(wantH));
+        throw std::runtime_error(name + ": drawn " + std::to_string(w) + "x" + std::to_string(h) +
+                                 ", declared " + std::to_string(wantW) + "x" + std::to_string(wantH));
 }
 
-Asset jpegAsset(std::string name, int width, int height, std::function<Image()> draw)
-{
+Asset jpegAsset(std::string name, int width, int height, std::function<Image()> draw) {
     return { name, Format::Jpeg, width, height, [=] {
                 const Image img = draw();
                 checkSize(name, img.width, img.height, width, height);
@@ -41,8 +43,7 @@ Asset jpegAsset(std::string name, int width, int height, std::function<Image()> 
             } };
 }
 
-Asset gifAsset(std::string name, int width, int height, std::function<IndexedImage()> draw)
-{
+Asset gifAsset(std::string name, int width, int height, std::function<IndexedImage()> draw) {
     return { name, Format::Gif, width, height, [=] {
                 const IndexedImage img = draw();
                 checkSize(name, img.width, img.height, width, height);
@@ -50,8 +51,7 @@ Asset gifAsset(std::string name, int width, int height, std::function<IndexedIma
             } };
 }
 
-Asset icoAsset(std::string name, int width, int height, std::function<std::vector<IconEntry>()> draw)
-{
+Asset icoAsset(std::string name, int width, int height, std::function<std::vector<IconEntry>()> draw) {
     return { name, Format::Ico, width, height, [=] {
                 const std::vector<IconEntry> entries = draw();
                 if (entries.empty()) throw std::runtime_error(name + ": icon without images");
@@ -60,8 +60,7 @@ Asset icoAsset(std::string name, int width, int height, std::function<std::vecto
             } };
 }
 
-AssetList allAssets()
-{
+AssetList allAssets() {
     AssetList list;
     addSplashMainAssets(list);
     addSelectionAssets(list);

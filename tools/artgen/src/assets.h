@@ -18,7 +18,7 @@ const char* formatName(Format f);
 struct Asset {
     std::string name; // file name without extension
     Format format;
-    int width;  // for icons, the largest image
+    int width; // for icons, the largest image
     int height;
     std::function<Bytes()> build;
 };

@@ -5,18 +5,15 @@
 namespace artgen {
 namespace {
 
-void put16(Bytes& b, unsigned v)
-{
+void put16(Bytes& b, unsigned v) {
     b.push_back(static_cast<uint8_t>(v));
     b.push_back(static_cast<uint8_t>(v >> 8));
 }
-void put32(Bytes& b, uint32_t v)
-{
+void put32(Bytes& b, uint32_t v) {
     for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 
-void putInfoHeader(Bytes& b, int width, int height, int bits, uint32_t imageSize, uint32_t coloursUsed)
-{
+void putInfoHeader(Bytes& b, int width, int height, int bits, uint32_t imageSize, uint32_t coloursUsed) {
     put32(b, 40);
     put32(b, static_cast<uint32_t>(width));
     put32(b, static_cast<uint32_t>(height));
@@ -30,12 +27,13 @@ void putInfoHeader(Bytes& b, int width, int height, int bits, uint32_t imageSize
     put32(b, 0);
 }
 
-size_t rowBytes(int width, int bits) { return ((static_cast<size_t>(width) * bits + 31) / 32) * 4; }
+size_t rowBytes(int width, int bits) {
+    return ((static_cast<size_t>(width) * bits + 31) / 32) * 4;
+}
 
 } // namespace
 
-Bytes encodeBmp24(const Image& src)
-{
+Bytes encodeBmp24(const Image& src) {
     const Image img = flattenOnBlack(src);
     const size_t stride = rowBytes(img.width, 24);
     const uint32_t pixelBytes = static_cast<uint32_t>(stride * img.height);
@@ -59,8 +57,7 @@ Bytes encodeBmp24(const Image& src)
     return b;
 }
 
-Bytes encodeIconDib(const IndexedImage& img, int bits, const std::vector<bool>& transparent)
-{
+Bytes encodeIconDib(const IndexedImage& img, int bits, const std::vector<bool>& transparent) {
     if (bits != 4 && bits != 8) throw std::runtime_error("icon DIB supports 4 or 8 bits per pixel");
     const size_t paletteSize = size_t(1) << bits;
     if (img.palette.size() > paletteSize) throw std::runtime_error("icon palette too large for bit depth");
@@ -84,8 +81,10 @@ Bytes encodeIconDib(const IndexedImage& img, int bits, const std::vector<bool>& 
         b.resize(start + xorStride, 0);
         for (int x = 0; x < img.width; ++x) {
             const uint8_t v = img.at(x, y);
-            if (bits == 8) b[start + x] = v;
-            else b[start + x / 2] |= static_cast<uint8_t>(x % 2 == 0 ? (v & 0xF) << 4 : (v & 0xF));
+            if (bits == 8)
+                b[start + x] = v;
+            else
+                b[start + x / 2] |= static_cast<uint8_t>(x % 2 == 0 ? (v & 0xF) << 4 : (v & 0xF));
         }
     }
     for (int y = img.height - 1; y >= 0; --y) {

@@ -8,23 +8,22 @@
 
 namespace artgen {
 
-Color mix(const Color& a, const Color& b, double t)
-{
+Color mix(const Color& a, const Color& b, double t) {
     return { a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t };
 }
 
-Color scale(const Color& c, double k)
-{
-    return { std::clamp(c.r * k, 0.0, 1.0), std::clamp(c.g * k, 0.0, 1.0), std::clamp(c.b * k, 0.0, 1.0), c.a };
+Color scale(const Color& c, double k) {
+    return { std::clamp(c.r * k, 0.0, 1.0), std::clamp(c.g * k, 0.0, 1.0), std::clamp(c.b * k, 0.0, 1.0),
+             c.a };
 }
 
 Canvas::Canvas(int width, int height)
     : width_(width)
     , height_(height)
     , surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height))
-    , cr_(cairo_create(surface_))
-{
-    if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) throw std::runtime_error("cairo surface failed");
+    , cr_(cairo_create(surface_)) {
+    if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error("cairo surface failed");
     // Unhinted outlines keep glyph shapes independent of the local FreeType setup.
     cairo_font_options_t* fo = cairo_font_options_create();
     cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
@@ -34,16 +33,16 @@ Canvas::Canvas(int width, int height)
     cairo_font_options_destroy(fo);
 }
 
-Canvas::~Canvas()
-{
+Canvas::~Canvas() {
     cairo_destroy(cr_);
     cairo_surface_destroy(surface_);
 }
 
-void Canvas::setColor(const Color& c) { cairo_set_source_rgba(cr_, c.r, c.g, c.b, c.a); }
+void Canvas::setColor(const Color& c) {
+    cairo_set_source_rgba(cr_, c.r, c.g, c.b, c.a);
+}
 
-void Canvas::fill(const Color& c)
-{
+void Canvas::fill(const Color& c) {
     cairo_save(cr_);
     cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
     setColor(c);
@@ -51,36 +50,32 @@ void Canvas::fill(const Color& c)
     cairo_restore(cr_);
 }
 
-static void addStops(cairo_pattern_t* p, const std::vector<Stop>& stops)
-{
-    for (const Stop& s : stops) cairo_pattern_add_color_stop_rgba(p, s.offset, s.color.r, s.color.g, s.color.b, s.color.a);
+static void addStops(cairo_pattern_t* p, const std::vector<Stop>& stops) {
+    for (const Stop& s : stops)
+        cairo_pattern_add_color_stop_rgba(p, s.offset, s.color.r, s.color.g, s.color.b, s.color.a);
 }
 
-void Canvas::setLinear(double x0, double y0, double x1, double y1, const std::vector<Stop>& stops)
-{
+void Canvas::setLinear(double x0, double y0, double x1, double y1, const std::vector<Stop>& stops) {
     cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
     addStops(p, stops);
     cairo_set_source(cr_, p);
     cairo_pattern_destroy(p);
 }
 
-void Canvas::setRadial(double cx, double cy, double r0, double r1, const std::vector<Stop>& stops)
-{
+void Canvas::setRadial(double cx, double cy, double r0, double r1, const std::vector<Stop>& stops) {
     cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, r0, cx, cy, r1);
     addStops(p, stops);
     cairo_set_source(cr_, p);
     cairo_pattern_destroy(p);
 }
 
-void Canvas::fillRect(const Rect& r, const Color& c)
-{
+void Canvas::fillRect(const Rect& r, const Color& c) {
     setColor(c);
     cairo_rectangle(cr_, r.x, r.y, r.w, r.h);
     cairo_fill(cr_);
 }
 
-void Canvas::roundedRectPath(const Rect& r, double radius)
-{
+void Canvas::roundedRectPath(const Rect& r, double radius) {
     radius = std::min({ radius, r.w / 2, r.h / 2 });
     const double pi = 3.14159265358979323846;
     cairo_new_sub_path(cr_);
@@ -91,8 +86,7 @@ void Canvas::roundedRectPath(const Rect& r, double radius)
     cairo_close_path(cr_);
 }
 
-void Canvas::bevel(const Rect& r, double depth, const Color& light, const Color& dark)
-{
+void Canvas::bevel(const Rect& r, double depth, const Color& light, const Color& dark) {
     const double d = std::abs(depth);
     const Color& tl = depth > 0 ? light : dark;
     const Color& br = depth > 0 ? dark : light;
@@ -123,8 +117,9 @@ namespace {
 // Value noise on a seeded lattice, smoothstep-interpolated.
 class ValueNoise {
 public:
-    ValueNoise(uint64_t seed, int cells) : cells_(cells), values_(static_cast<size_t>(cells) * cells)
-    {
+    ValueNoise(uint64_t seed, int cells)
+        : cells_(cells)
+        , values_(static_cast<size_t>(cells) * cells) {
         Rng rng(seed);
         for (double& v : values_) v = rng.unit();
     }
@@ -138,8 +133,7 @@ public:
 
 private:
     static double smooth(double t) { return t * t * (3 - 2 * t); }
-    double get(int x, int y) const
-    {
+    double get(int x, int y) const {
         x = ((x % cells_) + cells_) % cells_;
         y = ((y % cells_) + cells_) % cells_;
         return values_[static_cast<size_t>(y) * cells_ + x];
@@ -148,12 +142,13 @@ private:
     std::vector<double> values_;
 };
 
-uint8_t toByte(double v) { return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0)); }
+uint8_t toByte(double v) {
+    return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));
+}
 
 } // namespace
 
-void Canvas::stone(const Rect& r, const Color& base, uint64_t seed, double contrast, int cracks)
-{
+void Canvas::stone(const Rect& r, const Color& base, uint64_t seed, double contrast, int cracks) {
     flush();
     const ValueNoise coarse(seed, 16), medium(seed ^ 0xA5A5A5A5ull, 32), fine(seed ^ 0x5A5A5A5A5Aull, 64);
     unsigned char* data = cairo_image_surface_get_data(surface_);
@@ -194,8 +189,10 @@ void Canvas::stone(const Rect& r, const Color& base, uint64_t seed, double contr
         for (int pass = 0; pass < 2; ++pass) {
             const double off = pass == 0 ? 0.8 : 0.0;
             for (size_t k = 0; k < pts.size(); ++k) {
-                if (k == 0) cairo_move_to(cr_, pts[k].first + off, pts[k].second + off);
-                else cairo_line_to(cr_, pts[k].first + off, pts[k].second + off);
+                if (k == 0)
+                    cairo_move_to(cr_, pts[k].first + off, pts[k].second + off);
+                else
+                    cairo_line_to(cr_, pts[k].first + off, pts[k].second + off);
             }
             setColor(pass == 0 ? Color { 1, 1, 1, 0.12 } : Color { 0, 0, 0, 0.45 });
             cairo_set_line_width(cr_, 0.8);
@@ -205,13 +202,14 @@ void Canvas::stone(const Rect& r, const Color& base, uint64_t seed, double contr
     cairo_restore(cr_);
 }
 
-double Canvas::textPath(const Font& font, double size, const std::string& text, const Rect& box, HAlign align)
-{
+double Canvas::textPath(const Font& font, double size, const std::string& text, const Rect& box,
+                        HAlign align) {
     cairo_set_font_face(cr_, fontFace(font));
     cairo_set_font_size(cr_, size);
     cairo_text_extents_t ext;
     cairo_text_extents(cr_, text.c_str(), &ext);
-    const double fit = std::min({ 1.0, ext.width > 0 ? box.w / ext.width : 1.0, ext.height > 0 ? box.h / ext.height : 1.0 });
+    const double fit =
+        std::min({ 1.0, ext.width > 0 ? box.w / ext.width : 1.0, ext.height > 0 ? box.h / ext.height : 1.0 });
     if (fit < 1.0) {
         size *= fit;
         cairo_set_font_size(cr_, size);
@@ -226,9 +224,9 @@ double Canvas::textPath(const Font& font, double size, const std::string& text, 
     return size;
 }
 
-void Canvas::metallicText(const Font& font, double size, const std::string& text, const Rect& box, HAlign align,
-                          const std::vector<Stop>& stops, const Color& outline, double outlineWidth)
-{
+void Canvas::metallicText(const Font& font, double size, const std::string& text, const Rect& box,
+                          HAlign align, const std::vector<Stop>& stops, const Color& outline,
+                          double outlineWidth) {
     cairo_save(cr_);
     cairo_new_path(cr_);
     const double used = textPath(font, size, text, box, align);
@@ -246,8 +244,7 @@ void Canvas::metallicText(const Font& font, double size, const std::string& text
     cairo_restore(cr_);
 }
 
-void boxBlurAlpha(std::vector<float>& a, int w, int h, int radius)
-{
+void boxBlurAlpha(std::vector<float>& a, int w, int h, int radius) {
     if (radius <= 0) return;
     std::vector<float> tmp(a.size());
     const float norm = 1.0f / static_cast<float>(2 * radius + 1);
@@ -273,8 +270,7 @@ void boxBlurAlpha(std::vector<float>& a, int w, int h, int radius)
     }
 }
 
-void Canvas::glow(const PathFn& shape, const Color& color, int radius, double strength)
-{
+void Canvas::glow(const PathFn& shape, const Color& color, int radius, double strength) {
     cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, width_, height_);
     cairo_t* m = cairo_create(mask);
     cairo_matrix_t mtx;
@@ -288,7 +284,8 @@ void Canvas::glow(const PathFn& shape, const Color& color, int radius, double st
     const int stride = cairo_image_surface_get_stride(mask);
     std::vector<float> a(static_cast<size_t>(width_) * height_);
     for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x) a[static_cast<size_t>(y) * width_ + x] = data[y * stride + x] / 255.0f;
+        for (int x = 0; x < width_; ++x)
+            a[static_cast<size_t>(y) * width_ + x] = data[y * stride + x] / 255.0f;
     boxBlurAlpha(a, width_, height_, radius);
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x)
@@ -303,8 +300,7 @@ void Canvas::glow(const PathFn& shape, const Color& color, int radius, double st
 }
 
 void Canvas::glowText(const Font& font, double size, const std::string& text, const Rect& box, HAlign align,
-                      const Color& fillColor, const Color& glowColor, int radius, double strength)
-{
+                      const Color& fillColor, const Color& glowColor, int radius, double strength) {
     glow(
         [&](cairo_t* m) {
             cairo_save(cr_);
@@ -328,11 +324,14 @@ void Canvas::glowText(const Font& font, double size, const std::string& text, co
     cairo_restore(cr_);
 }
 
-void Canvas::flush() { cairo_surface_flush(surface_); }
-void Canvas::markDirty() { cairo_surface_mark_dirty(surface_); }
+void Canvas::flush() {
+    cairo_surface_flush(surface_);
+}
+void Canvas::markDirty() {
+    cairo_surface_mark_dirty(surface_);
+}
 
-Image Canvas::toImage()
-{
+Image Canvas::toImage() {
     flush();
     Image img(width_, height_);
     const unsigned char* data = cairo_image_surface_get_data(surface_);
@@ -354,8 +353,7 @@ Image Canvas::toImage()
     return img;
 }
 
-void Canvas::putImage(const Image& img)
-{
+void Canvas::putImage(const Image& img) {
     if (img.width != width_ || img.height != height_) throw std::runtime_error("putImage: size mismatch");
     flush();
     unsigned char* data = cairo_image_surface_get_data(surface_);

@@ -17,7 +17,9 @@ struct Color {
     double r = 0, g = 0, b = 0, a = 1;
 };
 
-constexpr Color rgb(int r, int g, int b, double a = 1.0) { return { r / 255.0, g / 255.0, b / 255.0, a }; }
+constexpr Color rgb(int r, int g, int b, double a = 1.0) {
+    return { r / 255.0, g / 255.0, b / 255.0, a };
+}
 Color mix(const Color& a, const Color& b, double t);
 Color scale(const Color& c, double k); // brightness, alpha kept
 
@@ -91,7 +93,7 @@ private:
     cairo_t* cr_;
 };
 
-// Separable box blur on a cairo A8/ARGB32 surface's bytes; three passes
+// Separable box blur over a coverage map; three passes
 // approximate a Gaussian.
 void boxBlurAlpha(std::vector<float>& alpha, int width, int height, int radius);
 

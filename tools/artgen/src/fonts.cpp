@@ -12,9 +12,9 @@
 namespace artgen {
 namespace {
 
-std::string lower(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+std::string lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
 }
 
@@ -27,8 +27,7 @@ struct Candidate {
 // Some fonts register odd family names (a version suffix, for instance), and
 // fontconfig's matcher then silently substitutes DejaVu. Scanning the installed
 // list by prefix finds them and lets us fail loudly when a font is missing.
-Candidate findFontFile(const Font& font)
-{
+Candidate findFontFile(const Font& font) {
     FcInit();
     FcPattern* pat = FcPatternCreate();
     FcObjectSet* os = FcObjectSetBuild(FC_FAMILY, FC_STYLE, FC_FILE, FC_INDEX, nullptr);
@@ -42,8 +41,10 @@ Candidate findFontFile(const Font& font)
         FcChar8* s = nullptr;
         for (int k = 0; FcPatternGetString(p, FC_FAMILY, k, &s) == FcResultMatch; ++k) {
             const std::string fam = lower(reinterpret_cast<const char*>(s));
-            if (fam == wantFamily) familyScore = std::max(familyScore, 2);
-            else if (fam.rfind(wantFamily, 0) == 0) familyScore = std::max(familyScore, 1);
+            if (fam == wantFamily)
+                familyScore = std::max(familyScore, 2);
+            else if (fam.rfind(wantFamily, 0) == 0)
+                familyScore = std::max(familyScore, 1);
         }
         if (familyScore == 0) continue;
         int styleScore = 0;
@@ -65,8 +66,7 @@ Candidate findFontFile(const Font& font)
     return best;
 }
 
-FT_Library library()
-{
+FT_Library library() {
     static FT_Library lib = [] {
         FT_Library l = nullptr;
         if (FT_Init_FreeType(&l) != 0) throw std::runtime_error("FreeType init failed");
@@ -77,8 +77,7 @@ FT_Library library()
 
 } // namespace
 
-cairo_font_face_t* fontFace(const Font& font)
-{
+cairo_font_face_t* fontFace(const Font& font) {
     static std::map<std::string, cairo_font_face_t*> cache;
     const std::string key = font.family + "\n" + font.style;
     if (auto it = cache.find(key); it != cache.end()) return it->second;

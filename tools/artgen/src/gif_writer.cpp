@@ -7,8 +7,7 @@
 namespace artgen {
 namespace {
 
-int appendBytes(GifFileType* gif, const GifByteType* data, int len)
-{
+int appendBytes(GifFileType* gif, const GifByteType* data, int len) {
     auto* out = static_cast<Bytes*>(gif->UserData);
     out->insert(out->end(), data, data + len);
     return len;
@@ -16,9 +15,9 @@ int appendBytes(GifFileType* gif, const GifByteType* data, int len)
 
 } // namespace
 
-Bytes encodeGif(const IndexedImage& img)
-{
-    if (img.palette.empty() || img.palette.size() > 256) throw std::runtime_error("GIF palette must have 1..256 entries");
+Bytes encodeGif(const IndexedImage& img) {
+    if (img.palette.empty() || img.palette.size() > 256)
+        throw std::runtime_error("GIF palette must have 1..256 entries");
     Bytes out;
     int error = 0;
     GifFileType* gif = EGifOpen(&out, appendBytes, &error);

@@ -4,8 +4,7 @@
 
 namespace artgen {
 
-Bytes encodeIco(const std::vector<IconEntry>& entries)
-{
+Bytes encodeIco(const std::vector<IconEntry>& entries) {
     std::vector<Bytes> dibs;
     for (const IconEntry& e : entries) {
         if (e.image.width > 256 || e.image.height > 256) throw std::runtime_error("icon image too large");

@@ -2,8 +2,7 @@
 
 namespace artgen {
 
-Image flattenOnBlack(const Image& src)
-{
+Image flattenOnBlack(const Image& src) {
     Image out(src.width, src.height);
     for (size_t i = 0; i < src.rgba.size(); i += 4) {
         const unsigned a = src.rgba[i + 3];
@@ -13,8 +12,7 @@ Image flattenOnBlack(const Image& src)
     return out;
 }
 
-Image mirrorHorizontally(const Image& src)
-{
+Image mirrorHorizontally(const Image& src) {
     Image out(src.width, src.height);
     for (int y = 0; y < src.height; ++y)
         for (int x = 0; x < src.width; ++x) {

@@ -19,17 +19,18 @@ struct Image {
     std::vector<uint8_t> rgba;
 
     Image() = default;
-    Image(int w, int h) : width(w), height(h), rgba(static_cast<std::size_t>(w) * h * 4, 0) {}
+    Image(int w, int h)
+        : width(w)
+        , height(h)
+        , rgba(static_cast<std::size_t>(w) * h * 4, 0) {}
 
     uint8_t* at(int x, int y) { return &rgba[(static_cast<std::size_t>(y) * width + x) * 4]; }
     const uint8_t* at(int x, int y) const { return &rgba[(static_cast<std::size_t>(y) * width + x) * 4]; }
-    Rgb8 rgb(int x, int y) const
-    {
+    Rgb8 rgb(int x, int y) const {
         const uint8_t* p = at(x, y);
         return { p[0], p[1], p[2] };
     }
-    void set(int x, int y, Rgb8 c, uint8_t a = 255)
-    {
+    void set(int x, int y, Rgb8 c, uint8_t a = 255) {
         uint8_t* p = at(x, y);
         p[0] = c.r;
         p[1] = c.g;

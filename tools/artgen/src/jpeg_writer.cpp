@@ -7,8 +7,7 @@
 
 namespace artgen {
 
-Bytes encodeJpeg(const Image& src)
-{
+Bytes encodeJpeg(const Image& src) {
     const Image img = flattenOnBlack(src);
     jpeg_compress_struct cinfo {};
     jpeg_error_mgr jerr {};

@@ -10,8 +10,7 @@
 #include <fstream>
 #include <string>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     using namespace artgen;
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <output-dir> | --list\n", argv[0]);
@@ -22,8 +21,8 @@ int main(int argc, char** argv)
         const std::string arg = argv[1];
         if (arg == "--list") {
             for (const Asset& a : assets)
-                std::printf("%-28s %-4s %4d x %-4d\n", (a.name + "." + extension(a.format)).c_str(), formatName(a.format),
-                            a.width, a.height);
+                std::printf("%-28s %-4s %4d x %-4d\n", (a.name + "." + extension(a.format)).c_str(),
+                            formatName(a.format), a.width, a.height);
             return 0;
         }
         const std::filesystem::path dir(arg);
@@ -32,10 +31,11 @@ int main(int argc, char** argv)
             const Bytes bytes = a.build();
             const std::filesystem::path file = dir / (a.name + "." + extension(a.format));
             std::ofstream out(file, std::ios::binary | std::ios::trunc);
-            out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            out.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<std::streamsize>(bytes.size()));
             if (!out) throw std::runtime_error("cannot write " + file.string());
-            std::printf("%-28s %-4s %4d x %-4d %7zu bytes\n", file.filename().string().c_str(), formatName(a.format),
-                        a.width, a.height, bytes.size());
+            std::printf("%-28s %-4s %4d x %-4d %7zu bytes\n", file.filename().string().c_str(),
+                        formatName(a.format), a.width, a.height, bytes.size());
         }
         std::printf("%zu assets written to %s\n", assets.size(), dir.string().c_str());
     } catch (const std::exception& e) {

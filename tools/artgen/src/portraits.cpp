@@ -75,8 +75,7 @@ constexpr double kCx = 33.5; // head centre
 constexpr double kCy = 27;
 constexpr double kRy = 14.5;
 
-void headPath(cairo_t* cr, double rx)
-{
+void headPath(cairo_t* cr, double rx) {
     // Egg shape: round skull, narrower jaw.
     cairo_move_to(cr, kCx, kCy - kRy);
     cairo_curve_to(cr, kCx + rx * 1.05, kCy - kRy, kCx + rx * 1.05, kCy + 2, kCx + rx * 0.85, kCy + 8);
@@ -86,8 +85,7 @@ void headPath(cairo_t* cr, double rx)
     cairo_close_path(cr);
 }
 
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry)
-{
+void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, rx, ry);
@@ -97,20 +95,20 @@ void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry)
 }
 
 // Top-lit shading used on cloth, metal and hair.
-void shade(Canvas& c, const Color& base, double y0, double y1, double gloss = 1.3)
-{
+void shade(Canvas& c, const Color& base, double y0, double y1, double gloss = 1.3) {
     c.setLinear(0, y0, 0, y1, { { 0, scale(base, gloss) }, { 0.6, base }, { 1, scale(base, 0.5) } });
 }
 
-void background(Canvas& c, const Look& l, int index)
-{
+void background(Canvas& c, const Look& l, int index) {
     c.stone({ 0, 0, 67, 61 }, l.bgOuter, 0xF16u + index * 7919u, 0.5, 2);
-    c.setRadial(kCx, 24, 2, 40, { { 0, mix(l.bgInner, rgb(255, 255, 255), 0.15) }, { 0.55, Color { l.bgInner.r, l.bgInner.g, l.bgInner.b, 0.75 } }, { 1, Color { l.bgInner.r, l.bgInner.g, l.bgInner.b, 0 } } });
+    c.setRadial(kCx, 24, 2, 40,
+                { { 0, mix(l.bgInner, rgb(255, 255, 255), 0.15) },
+                  { 0.55, Color { l.bgInner.r, l.bgInner.g, l.bgInner.b, 0.75 } },
+                  { 1, Color { l.bgInner.r, l.bgInner.g, l.bgInner.b, 0 } } });
     cairo_paint(c.cr());
 }
 
-void body(Canvas& c, const Look& l)
-{
+void body(Canvas& c, const Look& l) {
     cairo_t* cr = c.cr();
     const double w = l.faceWidth;
     // Neck.
@@ -134,7 +132,9 @@ void body(Canvas& c, const Look& l)
     case Garb::Armor:
         for (int side : { -1, 1 }) {
             ellipse(cr, kCx + side * 25, 53, 13, 9);
-            c.setRadial(kCx + side * 25 - 4, 49, 1, 14, { { 0, scale(l.garbColor, 1.9) }, { 0.5, l.garbColor }, { 1, scale(l.garbColor, 0.35) } });
+            c.setRadial(
+                kCx + side * 25 - 4, 49, 1, 14,
+                { { 0, scale(l.garbColor, 1.9) }, { 0.5, l.garbColor }, { 1, scale(l.garbColor, 0.35) } });
             cairo_fill_preserve(cr);
             c.setColor(l.trim);
             cairo_set_line_width(cr, 1.2);
@@ -214,8 +214,7 @@ void body(Canvas& c, const Look& l)
     }
 }
 
-void hood(Canvas& c, const Look& l, bool front)
-{
+void hood(Canvas& c, const Look& l, bool front) {
     cairo_t* cr = c.cr();
     auto outer = [&] {
         cairo_move_to(cr, 6, 62);
@@ -242,8 +241,7 @@ void hood(Canvas& c, const Look& l, bool front)
     cairo_fill(cr);
 }
 
-void hairBack(Canvas& c, const Look& l)
-{
+void hairBack(Canvas& c, const Look& l) {
     cairo_t* cr = c.cr();
     const double rx = 12.5 * l.faceWidth;
     if (l.hair == Hair::Long) {
@@ -263,8 +261,7 @@ void hairBack(Canvas& c, const Look& l)
     }
 }
 
-void hairFront(Canvas& c, const Look& l)
-{
+void hairFront(Canvas& c, const Look& l) {
     cairo_t* cr = c.cr();
     const double rx = 12.5 * l.faceWidth;
     const double top = kCy - kRy;
@@ -334,8 +331,7 @@ void hairFront(Canvas& c, const Look& l)
     }
 }
 
-void horns(Canvas& c, const Look& l)
-{
+void horns(Canvas& c, const Look& l) {
     cairo_t* cr = c.cr();
     const double rx = 12.5 * l.faceWidth;
     for (int side : { -1, 1 }) {
@@ -344,13 +340,13 @@ void horns(Canvas& c, const Look& l)
         cairo_curve_to(cr, bx + side * 6, 12, bx + side * 9, 6, bx + side * 7, 0);
         cairo_curve_to(cr, bx + side * 13, 6, bx + side * 10, 16, bx + side * 2, 22);
         cairo_close_path(cr);
-        c.setLinear(bx, 0, bx, 22, { { 0, rgb(250, 240, 210) }, { 0.6, rgb(190, 170, 130) }, { 1, rgb(90, 70, 50) } });
+        c.setLinear(bx, 0, bx, 22,
+                    { { 0, rgb(250, 240, 210) }, { 0.6, rgb(190, 170, 130) }, { 1, rgb(90, 70, 50) } });
         cairo_fill(cr);
     }
 }
 
-void face(Canvas& c, const Look& l)
-{
+void face(Canvas& c, const Look& l) {
     cairo_t* cr = c.cr();
     const double rx = 12.5 * l.faceWidth;
     // Ears.
@@ -367,7 +363,8 @@ void face(Canvas& c, const Look& l)
         cairo_fill(cr);
     }
     headPath(cr, rx);
-    c.setRadial(kCx - 4, kCy - 5, 1, 20, { { 0, scale(l.skin, 1.25) }, { 0.6, l.skin }, { 1, scale(l.skin, 0.55) } });
+    c.setRadial(kCx - 4, kCy - 5, 1, 20,
+                { { 0, scale(l.skin, 1.25) }, { 0.6, l.skin }, { 1, scale(l.skin, 0.55) } });
     cairo_fill(cr);
 
     // Markings sit under the features.
@@ -410,11 +407,13 @@ void face(Canvas& c, const Look& l)
     case Marking::Freckles:
         c.setColor(l.markColor);
         for (double fx : { -7.0, -5.0, -6.0, 5.0, 7.0, 6.0 }) {
-            cairo_arc(cr, kCx + fx, 32 + std::abs(fx) * 0.2 - (fx == -6.0 || fx == 6.0 ? 1.5 : 0), 0.5, 0, 2 * kPi);
+            cairo_arc(cr, kCx + fx, 32 + std::abs(fx) * 0.2 - (fx == -6.0 || fx == 6.0 ? 1.5 : 0), 0.5, 0,
+                      2 * kPi);
             cairo_fill(cr);
         }
         break;
-    case Marking::None: break;
+    case Marking::None:
+        break;
     }
 
     // Nose and mouth.
@@ -434,7 +433,10 @@ void face(Canvas& c, const Look& l)
     switch (l.beard) {
     case Beard::Stubble:
         headPath(cr, rx);
-        c.setLinear(0, 30, 0, 42, { { 0, Color { 0, 0, 0, 0 } }, { 0.3, Color { 0, 0, 0, 0.25 } }, { 1, Color { 0, 0, 0, 0.35 } } });
+        c.setLinear(0, 30, 0, 42,
+                    { { 0, Color { 0, 0, 0, 0 } },
+                      { 0.3, Color { 0, 0, 0, 0.25 } },
+                      { 1, Color { 0, 0, 0, 0.35 } } });
         cairo_fill(cr);
         break;
     case Beard::Goatee:
@@ -464,12 +466,12 @@ void face(Canvas& c, const Look& l)
         cairo_fill(cr);
         break;
     }
-    case Beard::None: break;
+    case Beard::None:
+        break;
     }
 }
 
-void mask(Canvas& c, const Look& l)
-{
+void mask(Canvas& c, const Look& l) {
     cairo_t* cr = c.cr();
     const double rx = 12.5 * l.faceWidth;
     if (l.headgear == Headgear::LowerMask) {
@@ -493,7 +495,8 @@ void mask(Canvas& c, const Look& l)
         cairo_stroke(cr);
     } else if (l.headgear == Headgear::FullMask) {
         headPath(cr, rx + 0.6);
-        c.setRadial(kCx - 4, kCy - 6, 1, 22, { { 0, scale(l.gearColor, 1.5) }, { 0.6, l.gearColor }, { 1, scale(l.gearColor, 0.4) } });
+        c.setRadial(kCx - 4, kCy - 6, 1, 22,
+                    { { 0, scale(l.gearColor, 1.5) }, { 0.6, l.gearColor }, { 1, scale(l.gearColor, 0.4) } });
         cairo_fill(cr);
         // Eye slits and a breathing grille.
         for (int side : { -1, 1 }) {
@@ -515,8 +518,7 @@ void mask(Canvas& c, const Look& l)
     }
 }
 
-void headgear(Canvas& c, const Look& l)
-{
+void headgear(Canvas& c, const Look& l) {
     cairo_t* cr = c.cr();
     const double rx = 12.5 * l.faceWidth;
     const double top = kCy - kRy;
@@ -546,7 +548,11 @@ void headgear(Canvas& c, const Look& l)
         cairo_line_to(cr, kCx - rx + 3, 23);
         cairo_line_to(cr, kCx - rx + 3, 34);
         cairo_close_path(cr);
-        c.setLinear(kCx - rx, 0, kCx + rx, 0, { { 0, scale(l.gearColor, 0.5) }, { 0.35, scale(l.gearColor, 1.5) }, { 0.6, l.gearColor }, { 1, scale(l.gearColor, 0.4) } });
+        c.setLinear(kCx - rx, 0, kCx + rx, 0,
+                    { { 0, scale(l.gearColor, 0.5) },
+                      { 0.35, scale(l.gearColor, 1.5) },
+                      { 0.6, l.gearColor },
+                      { 1, scale(l.gearColor, 0.4) } });
         cairo_fill_preserve(cr);
         c.setColor(scale(l.gearColor, 0.3));
         cairo_set_line_width(cr, 0.8);
@@ -583,19 +589,22 @@ void headgear(Canvas& c, const Look& l)
         }
         cairo_line_to(cr, kCx + rx, 17);
         cairo_close_path(cr);
-        c.setLinear(0, 4, 0, 17, { { 0, scale(l.gearColor, 2.2) }, { 0.5, l.gearColor }, { 1, scale(l.gearColor, 0.5) } });
+        c.setLinear(0, 4, 0, 17,
+                    { { 0, scale(l.gearColor, 2.2) }, { 0.5, l.gearColor }, { 1, scale(l.gearColor, 0.5) } });
         cairo_fill(cr);
         cairo_arc(cr, kCx, 13.5, 1.5, 0, 2 * kPi);
         c.setColor(l.eyes);
         cairo_fill(cr);
         break;
-    case Headgear::Hood: hood(c, l, true); break;
-    default: break;
+    case Headgear::Hood:
+        hood(c, l, true);
+        break;
+    default:
+        break;
     }
 }
 
-void eyes(Canvas& c, const Look& l)
-{
+void eyes(Canvas& c, const Look& l) {
     cairo_t* cr = c.cr();
     const bool masked = l.headgear == Headgear::FullMask;
     const double ey = masked ? 26 : 27;
@@ -608,18 +617,20 @@ void eyes(Canvas& c, const Look& l)
             cairo_move_to(cr, kCx + side * 1.5, ey - 2.2);
             cairo_line_to(cr, kCx + side * 9, ey - 4.2);
         }
-        const Color brow = l.hair == Hair::Bald && l.beard == Beard::None ? scale(l.skin, 0.45) : scale(l.hairColor, 0.8);
+        const Color brow =
+            l.hair == Hair::Bald && l.beard == Beard::None ? scale(l.skin, 0.45) : scale(l.hairColor, 0.8);
         c.setColor(brow);
         cairo_set_line_width(cr, 1.4);
         cairo_stroke(cr);
     }
     if (l.eyeGlow) {
-        c.glow([&](cairo_t* m) {
-            ellipse(m, kCx - 5, ey, 2.6, 1.3);
-            ellipse(m, kCx + 5, ey, 2.6, 1.3);
-            cairo_fill(m);
-        },
-               l.eyes, 2, 2.2);
+        c.glow(
+            [&](cairo_t* m) {
+                ellipse(m, kCx - 5, ey, 2.6, 1.3);
+                ellipse(m, kCx + 5, ey, 2.6, 1.3);
+                cairo_fill(m);
+            },
+            l.eyes, 2, 2.2);
         for (int side : { -1, 1 }) {
             ellipse(cr, kCx + side * 5, ey, 2.4, 1.1);
             c.setColor(mix(l.eyes, rgb(255, 255, 255), 0.55));
@@ -640,8 +651,7 @@ void eyes(Canvas& c, const Look& l)
     }
 }
 
-void scar(Canvas& c)
-{
+void scar(Canvas& c) {
     cairo_t* cr = c.cr();
     cairo_move_to(cr, kCx + 2, 20);
     cairo_line_to(cr, kCx + 10, 34);
@@ -657,23 +667,28 @@ void scar(Canvas& c)
 
 } // namespace
 
-int fighterCount() { return static_cast<int>(kLooks.size()); }
-std::string fighterName(int index) { return kLooks.at(index).name; }
+int fighterCount() {
+    return static_cast<int>(kLooks.size());
+}
+std::string fighterName(int index) {
+    return kLooks.at(index).name;
+}
 
-Image drawPortrait(int index)
-{
+Image drawPortrait(int index) {
     const Look& l = kLooks.at(index);
     Canvas c(kPortraitWidth, kPortraitHeight);
     c.fill(rgb(0, 0, 0));
     background(c, l, index);
-    if (l.headgear == Headgear::Hood) hood(c, l, false);
-    else hairBack(c, l);
+    if (l.headgear == Headgear::Hood)
+        hood(c, l, false);
+    else
+        hairBack(c, l);
     body(c, l);
     if (l.horns && l.headgear != Headgear::HornedHelmet) horns(c, l);
     face(c, l);
     mask(c, l);
-    if (l.headgear != Headgear::Hood && l.headgear != Headgear::Helmet && l.headgear != Headgear::HornedHelmet &&
-        l.headgear != Headgear::FullMask)
+    if (l.headgear != Headgear::Hood && l.headgear != Headgear::Helmet &&
+        l.headgear != Headgear::HornedHelmet && l.headgear != Headgear::FullMask)
         hairFront(c, l);
     if (l.scar) scar(c);
     headgear(c, l);

@@ -21,8 +21,7 @@ struct Box {
     uint64_t pixels = 0;
 };
 
-void measure(Box& b, const std::vector<Entry>& e)
-{
+void measure(Box& b, const std::vector<Entry>& e) {
     int lo[3] = { 255, 255, 255 }, hi[3] = { 0, 0, 0 };
     b.pixels = 0;
     for (size_t i = b.begin; i < b.end; ++i) {
@@ -40,8 +39,7 @@ void measure(Box& b, const std::vector<Entry>& e)
         }
 }
 
-Rgb8 average(const Box& b, const std::vector<Entry>& e)
-{
+Rgb8 average(const Box& b, const std::vector<Entry>& e) {
     uint64_t sum[3] = { 0, 0, 0 };
     for (size_t i = b.begin; i < b.end; ++i)
         for (int c = 0; c < 3; ++c) sum[c] += static_cast<uint64_t>(e[i].channel(c)) * e[i].count;
@@ -51,8 +49,7 @@ Rgb8 average(const Box& b, const std::vector<Entry>& e)
 
 } // namespace
 
-IndexedImage quantize(const Image& img, const QuantizeOptions& options)
-{
+IndexedImage quantize(const Image& img, const QuantizeOptions& options) {
     const int freeSlots = options.paletteSize - static_cast<int>(options.reserved.size());
     if (freeSlots < 1 || options.paletteSize > 256) throw std::runtime_error("quantize: bad palette size");
 
@@ -69,7 +66,8 @@ IndexedImage quantize(const Image& img, const QuantizeOptions& options)
     std::vector<Rgb8> colours;
     if (static_cast<int>(entries.size()) <= freeSlots) {
         // Few enough colours to keep them all exactly.
-        for (const Entry& e : entries) colours.push_back({ uint8_t(e.key >> 16), uint8_t(e.key >> 8), uint8_t(e.key) });
+        for (const Entry& e : entries)
+            colours.push_back({ uint8_t(e.key >> 16), uint8_t(e.key >> 8), uint8_t(e.key) });
     } else {
         std::vector<Box> boxes { { 0, entries.size() } };
         measure(boxes[0], entries);
@@ -80,7 +78,8 @@ IndexedImage quantize(const Image& img, const QuantizeOptions& options)
             double bestScore = -1;
             for (size_t i = 0; i < boxes.size(); ++i) {
                 if (boxes[i].end - boxes[i].begin < 2) continue;
-                const double score = static_cast<double>(boxes[i].spread) * std::sqrt(static_cast<double>(boxes[i].pixels));
+                const double score =
+                    static_cast<double>(boxes[i].spread) * std::sqrt(static_cast<double>(boxes[i].pixels));
                 if (score > bestScore) {
                     bestScore = score;
                     pick = static_cast<int>(i);
@@ -89,9 +88,10 @@ IndexedImage quantize(const Image& img, const QuantizeOptions& options)
             if (pick < 0) break;
             Box& b = boxes[pick];
             const int ch = b.widestChannel;
-            std::sort(entries.begin() + b.begin, entries.begin() + b.end, [ch](const Entry& l, const Entry& r) {
-                return l.channel(ch) != r.channel(ch) ? l.channel(ch) < r.channel(ch) : l.key < r.key;
-            });
+            std::sort(
+                entries.begin() + b.begin, entries.begin() + b.end, [ch](const Entry& l, const Entry& r) {
+                    return l.channel(ch) != r.channel(ch) ? l.channel(ch) < r.channel(ch) : l.key < r.key;
+                });
             uint64_t half = b.pixels / 2, acc = 0;
             size_t cut = b.begin + 1;
             for (size_t i = b.begin; i < b.end - 1; ++i) {
@@ -140,8 +140,7 @@ IndexedImage quantize(const Image& img, const QuantizeOptions& options)
     return out;
 }
 
-uint8_t paletteIndexOf(const IndexedImage& img, Rgb8 c)
-{
+uint8_t paletteIndexOf(const IndexedImage& img, Rgb8 c) {
     for (size_t i = 0; i < img.palette.size(); ++i)
         if (img.palette[i] == c) return static_cast<uint8_t>(i);
     throw std::runtime_error("colour not in palette");

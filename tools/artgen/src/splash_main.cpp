@@ -2,6 +2,7 @@
 
 #include "assets.h"
 #include "canvas.h"
+#include "icon.h"
 #include "quantize.h"
 #include "rng.h"
 #include "style.h"
@@ -14,20 +15,33 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-Image splashBackground()
-{
+Image splashBackground() {
     Canvas c(584, 264);
     cairo_t* cr = c.cr();
     c.fill(rgb(196, 28, 150));
     c.setRadial(292, 110, 20, 330, { { 0, rgb(225, 50, 175) }, { 1, rgb(140, 10, 105) } });
     cairo_paint(cr);
 
+    // Pale band fading in from the field above, brightest under the lettering.
+    c.setLinear(
+        0, 166, 0, 258,
+        { { 0, rgb(232, 110, 205, 0) }, { 0.22, rgb(236, 120, 210, 0.95) }, { 1, rgb(240, 140, 218, 1) } });
+    cairo_rectangle(cr, 0, 166, 584, 98);
+    cairo_fill(cr);
+    c.setLinear(0, 0, 584, 0,
+                { { 0, rgb(140, 10, 105, 0.7) },
+                  { 0.16, rgb(140, 10, 105, 0) },
+                  { 0.84, rgb(140, 10, 105, 0) },
+                  { 1, rgb(140, 10, 105, 0.7) } });
+    cairo_rectangle(cr, 0, 166, 584, 98);
+    cairo_fill(cr);
+
     // The program letters "CREATED" into rows 185..250, columns 120..470: keep that band
     // pale and free of clutter.
     const Rect calm { 112, 180, 366, 76 };
     Rng rng(0x0B5E11Eull);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
-    for (int i = 0; i < 90; ++i) {
+    for (int i = 0; i < 140; ++i) {
         const double cx = rng.uniform(0, 584), cy = rng.uniform(0, 264), r = rng.uniform(8, 26);
         const int n = rng.range(3, 7);
         std::vector<std::pair<double, double>> pts;
@@ -41,18 +55,13 @@ Image splashBackground()
         const bool hitsCalm = cx + r > calm.x - 6 && cx - r < calm.right() + 6 && cy + r > calm.y - 6;
         if (hitsCalm) continue;
         for (size_t k = 0; k < pts.size(); ++k)
-            k == 0 ? cairo_move_to(cr, pts[k].first, pts[k].second) : cairo_line_to(cr, pts[k].first, pts[k].second);
+            k == 0 ? cairo_move_to(cr, pts[k].first, pts[k].second)
+                   : cairo_line_to(cr, pts[k].first, pts[k].second);
         cairo_close_path(cr);
         c.setColor(rgb(55, 0, 45, 0.85));
         cairo_set_line_width(cr, width);
         cairo_stroke(cr);
     }
-
-    c.glow([&](cairo_t* m) { cairo_rectangle(m, calm.x + 6, calm.y + 6, calm.w - 12, calm.h - 12), cairo_fill(m); },
-           rgb(246, 150, 226), 8, 1.6);
-    c.setLinear(0, calm.y, 0, calm.bottom(), { { 0, rgb(246, 150, 226) }, { 1, rgb(240, 130, 218) } });
-    cairo_rectangle(cr, calm.x + 8, calm.y + 6, calm.w - 16, calm.h - 12);
-    cairo_fill(cr);
 
     // The green ellipse with its halo, then the maker's name.
     auto ellipse = [](cairo_t* m) {
@@ -64,25 +73,28 @@ Image splashBackground()
     };
     c.glow([&](cairo_t* m) { ellipse(m), cairo_fill(m); }, rgb(30, 0, 20), 6, 1.2);
     ellipse(cr);
-    c.setRadial(270, 70, 10, 230, { { 0, rgb(190, 255, 150) }, { 0.45, rgb(60, 235, 60) }, { 1, rgb(10, 150, 25) } });
+    c.setRadial(270, 70, 10, 230,
+                { { 0, rgb(190, 255, 150) }, { 0.45, rgb(60, 235, 60) }, { 1, rgb(10, 150, 25) } });
     cairo_fill_preserve(cr);
     c.setColor(rgb(0, 60, 10));
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
     const Rect nameBox { 120, 34, 344, 112 };
-    c.glow([&](cairo_t* m) {
-        cairo_save(c.cr());
-        c.textPath(fonts::blackletter, 110, "Orvelle", nameBox);
-        cairo_path_t* p = cairo_copy_path(c.cr());
-        cairo_new_path(c.cr());
-        cairo_restore(c.cr());
-        cairo_append_path(m, p);
-        cairo_path_destroy(p);
-        cairo_fill(m);
-    },
-           rgb(20, 60, 0), 4, 1.5);
+    c.glow(
+        [&](cairo_t* m) {
+            cairo_save(c.cr());
+            c.textPath(fonts::blackletter, 110, "Orvelle", nameBox);
+            cairo_path_t* p = cairo_copy_path(c.cr());
+            cairo_new_path(c.cr());
+            cairo_restore(c.cr());
+            cairo_append_path(m, p);
+            cairo_path_destroy(p);
+            cairo_fill(m);
+        },
+        rgb(20, 60, 0), 4, 1.5);
     c.metallicText(fonts::blackletter, 110, "Orvelle", nameBox, HAlign::Center,
-                   { { 0, rgb(255, 70, 50) }, { 0.5, rgb(215, 10, 10) }, { 1, rgb(130, 0, 0) } }, rgb(50, 0, 0), 1.6);
+                   { { 0, rgb(255, 70, 50) }, { 0.5, rgb(215, 10, 10) }, { 1, rgb(130, 0, 0) } },
+                   rgb(50, 0, 0), 1.6);
 
     // Dark bevelled frame.
     const Rect all { 0, 0, 584, 264 };
@@ -98,8 +110,7 @@ Image splashBackground()
 }
 
 // Small skull on a gold medallion; shared by the window icon.
-void drawMedallion(Canvas& c, double cx, double cy, double r)
-{
+void drawMedallion(Canvas& c, double cx, double cy, double r) {
     cairo_t* cr = c.cr();
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     c.setLinear(cx - r, cy - r, cx + r, cy + r, style::gold);
@@ -137,48 +148,41 @@ void drawMedallion(Canvas& c, double cx, double cy, double r)
     // Horn-like wings either side.
     for (int side : { -1, 1 }) {
         cairo_move_to(cr, cx + side * r * 0.7, cy - r * 0.6);
-        cairo_curve_to(cr, cx + side * r * 1.3, cy - r * 0.9, cx + side * r * 1.4, cy - r * 1.2, cx + side * r * 1.45,
-                       cy - r * 1.25);
-        cairo_curve_to(cr, cx + side * r * 1.2, cy - r * 0.3, cx + side * r * 1.1, cy, cx + side * r * 0.95, cy + r * 0.1);
+        cairo_curve_to(cr, cx + side * r * 1.3, cy - r * 0.9, cx + side * r * 1.4, cy - r * 1.2,
+                       cx + side * r * 1.45, cy - r * 1.25);
+        cairo_curve_to(cr, cx + side * r * 1.2, cy - r * 0.3, cx + side * r * 1.1, cy, cx + side * r * 0.95,
+                       cy + r * 0.1);
         cairo_close_path(cr);
         c.setLinear(cx, cy - r, cx, cy + r, style::gold);
         cairo_fill(cr);
     }
 }
 
-std::vector<IconEntry> mainIcon()
-{
+std::vector<IconEntry> mainIcon() {
     Canvas c(32, 32);
     drawMedallion(c, 16, 12.5, 10.5);
-    c.metallicText(fonts::spartanBlack, 10, "GRIM", { 1, 24, 30, 8 }, HAlign::Center, style::gold, rgb(60, 20, 0), 0.6);
-    const Image img = c.toImage();
-    std::vector<bool> clear(32 * 32);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) clear[y * 32 + x] = img.at(x, y)[3] < 110;
-    // Index 0 is reserved black for the masked-out pixels.
-    Image opaque = flattenOnBlack(img);
-    IndexedImage q = quantize(opaque, { 255, {} });
-    IndexedImage ind = q;
-    ind.palette.insert(ind.palette.begin(), Rgb8 { 0, 0, 0 });
-    for (size_t i = 0; i < ind.index.size(); ++i) ind.index[i] = clear[i] ? 0 : static_cast<uint8_t>(q.index[i] + 1);
-    return { { ind, 8, clear } };
+    c.metallicText(fonts::spartanBlack, 10, "GRIM", { 1, 24, 30, 8 }, HAlign::Center, style::gold,
+                   rgb(60, 20, 0), 0.6);
+    return { maskedIcon(c.toImage(), 8) };
 }
 
-Image title()
-{
+Image title() {
     Canvas c(347, 94);
     c.fill(style::black);
     const Rect top { 70, 3, 207, 27 };
-    c.glowText(fonts::spartanBold, 30, "interactive", top, HAlign::Center, rgb(0, 0, 0, 0), rgb(150, 170, 220), 3, 0.7);
-    c.metallicText(fonts::spartanBold, 30, "interactive", top, HAlign::Center, style::chrome, rgb(20, 22, 30), 0.8);
+    c.glowText(fonts::spartanBold, 30, "interactive", top, HAlign::Center, rgb(0, 0, 0, 0),
+               rgb(150, 170, 220), 3, 0.7);
+    c.metallicText(fonts::spartanBold, 30, "interactive", top, HAlign::Center, style::chrome, rgb(20, 22, 30),
+                   0.8);
     const Rect main { 8, 35, 331, 54 };
-    c.glowText(fonts::spartanBlack, 60, "GRIMVEIL", main, HAlign::Center, rgb(0, 0, 0, 0), rgb(255, 90, 0), 5, 1.3);
-    c.metallicText(fonts::spartanBlack, 60, "GRIMVEIL", main, HAlign::Center, style::goldOrange, rgb(70, 12, 0), 1.4);
+    c.glowText(fonts::spartanBlack, 60, "GRIMVEIL", main, HAlign::Center, rgb(0, 0, 0, 0), rgb(255, 90, 0), 5,
+               1.3);
+    c.metallicText(fonts::spartanBlack, 60, "GRIMVEIL", main, HAlign::Center, style::goldOrange,
+                   rgb(70, 12, 0), 1.4);
     return c.toImage();
 }
 
-Image makerTop()
-{
+Image makerTop() {
     Canvas c(141, 195);
     c.fill(style::black);
     cairo_t* cr = c.cr();
@@ -194,7 +198,8 @@ Image makerTop()
         cairo_fill(cr);
     }
     const Rect name { 4, 50, 133, 62 };
-    c.glowText(fonts::blackletter, 64, "Orvelle", name, HAlign::Center, rgb(0, 0, 0, 0), rgb(0, 0, 0), 3, 2.5);
+    c.glowText(fonts::blackletter, 64, "Orvelle", name, HAlign::Center, rgb(0, 0, 0, 0), rgb(0, 0, 0), 3,
+               2.5);
     c.metallicText(fonts::blackletter, 64, "Orvelle", name, HAlign::Center,
                    { { 0, rgb(190, 198, 240) }, { 0.5, rgb(114, 123, 182) }, { 1, rgb(60, 66, 120) } },
                    rgb(10, 10, 30), 1.2);
@@ -205,8 +210,7 @@ Image makerTop()
     return c.toImage();
 }
 
-Image skull()
-{
+Image skull() {
     Canvas c(100, 113);
     c.fill(style::black);
     cairo_t* cr = c.cr();
@@ -226,7 +230,10 @@ Image skull()
     head(cr);
     // Lit from the upper left, so the mirrored copy really differs.
     c.setRadial(36, 30, 4, 80,
-                { { 0, rgb(215, 255, 190) }, { 0.35, rgb(90, 220, 70) }, { 0.75, rgb(20, 110, 25) }, { 1, rgb(4, 35, 6) } });
+                { { 0, rgb(215, 255, 190) },
+                  { 0.35, rgb(90, 220, 70) },
+                  { 0.75, rgb(20, 110, 25) },
+                  { 1, rgb(4, 35, 6) } });
     cairo_fill(cr);
 
     // Eye sockets.
@@ -237,7 +244,8 @@ Image skull()
         cairo_scale(cr, 11.5, 9.5);
         cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
         cairo_restore(cr);
-        c.setRadial(50 + side * 16, 55, 2, 12, { { 0, rgb(0, 0, 0) }, { 0.75, rgb(0, 12, 0) }, { 1, rgb(10, 60, 10) } });
+        c.setRadial(50 + side * 16, 55, 2, 12,
+                    { { 0, rgb(0, 0, 0) }, { 0.75, rgb(0, 12, 0) }, { 1, rgb(10, 60, 10) } });
         cairo_fill(cr);
         cairo_arc(cr, 50 + side * 15, 55, 2.2, 0, 2 * kPi);
         c.setColor(rgb(120, 255, 100, 0.8));
@@ -276,7 +284,8 @@ Image skull()
         c.roundedRectPath({ x, 84.5, 3.8, 6 }, 1.2);
         c.roundedRectPath({ x + 0.3, 91.5, 3.4, 5.5 }, 1.2);
     }
-    c.setLinear(0, 84, 0, 97, { { 0, rgb(190, 255, 170) }, { 0.5, rgb(80, 190, 70) }, { 1, rgb(30, 110, 30) } });
+    c.setLinear(0, 84, 0, 97,
+                { { 0, rgb(190, 255, 170) }, { 0.5, rgb(80, 190, 70) }, { 1, rgb(30, 110, 30) } });
     cairo_fill(cr);
     // Cracks across the crown.
     c.setColor(rgb(0, 25, 0, 0.8));
@@ -302,13 +311,13 @@ struct HotSpot {
 };
 
 // Dark bar with an orange end cap, words in light blue.
-void menuBar(Canvas& c, const HotSpot& h, bool capLeft, HAlign align, double size)
-{
+void menuBar(Canvas& c, const HotSpot& h, bool capLeft, HAlign align, double size) {
     cairo_t* cr = c.cr();
     const Rect& r = h.rect;
     const Rect bar { r.x, r.y + 1, r.w + (capLeft ? 4 : 0), r.h - 2 };
     c.roundedRectPath(bar, 3);
-    c.setLinear(0, bar.y, 0, bar.bottom(), { { 0, rgb(40, 46, 84) }, { 0.5, rgb(16, 18, 40) }, { 1, rgb(6, 6, 18) } });
+    c.setLinear(0, bar.y, 0, bar.bottom(),
+                { { 0, rgb(40, 46, 84) }, { 0.5, rgb(16, 18, 40) }, { 1, rgb(6, 6, 18) } });
     cairo_fill(cr);
     c.roundedRectPath(bar, 3);
     c.setColor(rgb(90, 100, 160, 0.8));
@@ -317,29 +326,30 @@ void menuBar(Canvas& c, const HotSpot& h, bool capLeft, HAlign align, double siz
     const double capW = 7;
     const Rect cap { capLeft ? bar.x : bar.right() - capW, bar.y, capW, bar.h };
     c.roundedRectPath(cap, 2.5);
-    c.setLinear(0, cap.y, 0, cap.bottom(), { { 0, rgb(255, 190, 120) }, { 0.45, rgb(255, 108, 22) }, { 1, rgb(150, 50, 0) } });
+    c.setLinear(0, cap.y, 0, cap.bottom(),
+                { { 0, rgb(255, 190, 120) }, { 0.45, rgb(255, 108, 22) }, { 1, rgb(150, 50, 0) } });
     cairo_fill(cr);
     const Rect text = capLeft ? Rect { r.x + capW + 3, r.y + 3, r.w - capW - 6, r.h - 6 }
                               : Rect { r.x + 3, r.y + 3, r.w - capW - 6, r.h - 6 };
     c.glowText(fonts::sansBold, size, h.label, text, align, style::lightBlue, rgb(40, 90, 255), 2, 0.9);
 }
 
-Image menu()
-{
+Image menu() {
     Canvas c(212, 383);
     cairo_t* cr = c.cr();
     c.fill(rgb(3, 3, 10));
-    // The column, darker to the bottom.
-    c.setLinear(0, 0, 0, 383, { { 0, rgb(14, 16, 36) }, { 1, rgb(4, 4, 12) } });
+    // The column: faint stone, darkening towards the bottom.
+    c.stone({ 0, 0, 196, 383 }, rgb(22, 24, 52), 0x3E7Eull, 0.35, 5);
+    c.setLinear(0, 0, 0, 383, { { 0, rgb(10, 12, 30, 0.55) }, { 1, rgb(2, 2, 8, 0.8) } });
     cairo_rectangle(cr, 0, 0, 196, 383);
     cairo_fill(cr);
-    c.stone({ 0, 250, 180, 133 }, rgb(18, 20, 42), 0x3E7Eull, 0.4, 3);
     // Blue arc along the right side.
     auto arc = [](cairo_t* m) {
         cairo_move_to(m, 168, 0);
         cairo_curve_to(m, 214, 110, 214, 270, 168, 383);
     };
-    c.glow([&](cairo_t* m) { arc(m), cairo_set_line_width(m, 6), cairo_stroke(m); }, rgb(40, 90, 255), 5, 1.4);
+    c.glow([&](cairo_t* m) { arc(m), cairo_set_line_width(m, 6), cairo_stroke(m); }, rgb(40, 90, 255), 5,
+           1.4);
     arc(cr);
     c.setColor(rgb(70, 130, 255));
     cairo_set_line_width(cr, 4);
@@ -362,13 +372,13 @@ Image menu()
     return c.toImage();
 }
 
-Image exitMinimize()
-{
+Image exitMinimize() {
     Canvas c(140, 59);
     cairo_t* cr = c.cr();
     c.fill(style::black);
     c.roundedRectPath({ 0.5, 0.5, 139, 58 }, 12);
-    c.setLinear(0, 0, 0, 59, { { 0, rgb(160, 168, 215) }, { 0.5, rgb(114, 123, 182) }, { 1, rgb(60, 66, 115) } });
+    c.setLinear(0, 0, 0, 59,
+                { { 0, rgb(160, 168, 215) }, { 0.5, rgb(114, 123, 182) }, { 1, rgb(60, 66, 115) } });
     cairo_fill(cr);
     c.roundedRectPath({ 1.5, 1.5, 137, 56 }, 11);
     c.setColor(rgb(20, 22, 50));
@@ -383,8 +393,7 @@ enum Corner { TopLeft, TopRight, BottomLeft, BottomRight };
 
 // Navy field with a 2px edge on the two sides meeting at the corner, blue at
 // the corner fading to orange along each side.
-Image border(int w, int h, Corner corner)
-{
+Image border(int w, int h, Corner corner) {
     Image img(w, h);
     const bool top = corner == TopLeft || corner == TopRight;
     const bool left = corner == TopLeft || corner == BottomLeft;
@@ -398,15 +407,16 @@ Image border(int w, int h, Corner corner)
             const int dx = left ? x : w - 1 - x; // distance from the corner
             const int dy = top ? y : h - 1 - y;
             Rgb8 c { 7, 16, 73 };
-            if (dy < 2) c = colour(dx / (w * 0.75));
-            else if (dx < 2) c = colour(dy / (h * 0.75));
+            if (dy < 2)
+                c = colour(dx / (w * 0.75));
+            else if (dx < 2)
+                c = colour(dy / (h * 0.75));
             img.set(x, y, c);
         }
     return img;
 }
 
-Image flat(int w, int h, Rgb8 c)
-{
+Image flat(int w, int h, Rgb8 c) {
     Image img(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) img.set(x, y, c);
@@ -414,8 +424,7 @@ Image flat(int w, int h, Rgb8 c)
 }
 
 // Dark red at the start to slate blue at the end, along the longer side.
-Image redToSlate(int w, int h)
-{
+Image redToSlate(int w, int h) {
     Image img(w, h);
     const int n = std::max(w, h);
     for (int y = 0; y < h; ++y)
@@ -429,8 +438,7 @@ Image redToSlate(int w, int h)
 
 } // namespace
 
-void addSplashMainAssets(AssetList& list)
-{
+void addSplashMainAssets(AssetList& list) {
     const Rgb8 orange { 255, 108, 22 }, slate { 114, 123, 182 }, darkRed { 180, 0, 3 };
     list.push_back(jpegAsset("splashBDD_Background", 584, 264, splashBackground));
     list.push_back(icoAsset("Main001_Icon", 32, 32, mainIcon));
@@ -443,7 +451,8 @@ void addSplashMainAssets(AssetList& list)
     list.push_back(jpegAsset("Main001_BorderTopLeft", 86, 79, [] { return border(86, 79, TopLeft); }));
     list.push_back(jpegAsset("Main001_BorderTopRight", 79, 86, [] { return border(79, 86, TopRight); }));
     list.push_back(jpegAsset("Main001_BorderBottomLeft", 79, 86, [] { return border(79, 86, BottomLeft); }));
-    list.push_back(jpegAsset("Main001_BorderBottomRight", 86, 79, [] { return border(86, 79, BottomRight); }));
+    list.push_back(
+        jpegAsset("Main001_BorderBottomRight", 86, 79, [] { return border(86, 79, BottomRight); }));
     list.push_back(jpegAsset("Main001_BorderBottom", 500, 2, [=] { return flat(500, 2, orange); }));
     list.push_back(jpegAsset("Main001_Picture1", 2, 500, [=] { return flat(2, 500, orange); }));
     list.push_back(jpegAsset("Main001_Picture10", 2, 600, [=] { return flat(2, 600, slate); }));
