@@ -169,7 +169,10 @@ void HeadlessDesktop::move_to(Point p)
 
 void HeadlessDesktop::press(Point p)
 {
+    // As a window manager does, a press brings its window to the front.
     m_pressed_in = top_window_at(p);
+    if (m_pressed_in)
+        raise(m_pressed_in);
     if (m_pressed_in)
         m_pressed_in->m_events.window_mouse_button(m_pressed_in->m_spec.tag,
             { p.x - m_pressed_in->m_frame.x, p.y - m_pressed_in->m_frame.y }, MouseButton::Primary, true);
