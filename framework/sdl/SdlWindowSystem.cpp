@@ -1,10 +1,14 @@
 // SdlWindowSystem: [setup], [windows] and the [event loop].
 #include "SdlWindowSystem.h"
 
+#include "X11Errors.h"
+
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace gv {
 
@@ -22,10 +26,18 @@ std::unique_ptr<SdlWindowSystem> SdlWindowSystem::open(std::string& error)
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // A guide beside a game has no business holding off the screensaver; this
+    // also spares the D-Bus call that inhibiting it makes.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    // There is no text input anywhere in the program, yet opening the input
+    // method parses the locale's whole compose table: a third of the start.
+    setenv("XCOMPOSEFILE", "/dev/null", 1);
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         error = SDL_GetError();
         return nullptr;
     }
+    if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11")
+        install_x11_error_handler();
     return std::unique_ptr<SdlWindowSystem>(new SdlWindowSystem);
 }
 

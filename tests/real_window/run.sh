@@ -62,10 +62,37 @@ pass "main menu covers the display after the splash"
 # Beyond the 800 x 600 artwork the main menu is black.
 poll 5 bash -c "[[ \$('$xpixel' 900 700) == '0 0 0' ]]" || fail "pixel (900, 700) is $(pixel 900 700)"
 
-if [[ -n ${REAL_WINDOW_EXTRA:-} ]]; then
-  # shellcheck source=/dev/null
-  source "$REAL_WINDOW_EXTRA"
-fi
+# Character moves: the notice centred, then the grid centred, then the notice gone.
+xdotool mousemove 78 238 click 1
+poll 5 has_window "Loading\.\.\.Please Wait" || fail "no loading notice"
+notice=$(window_named "Loading\.\.\.Please Wait")
+[[ $(geometry "$notice") == "278 354 467 59" ]] || fail "notice geometry $(geometry "$notice")"
+pass "loading notice centred"
+grid_title='\[ Grimveil Interactive: Selection Screen \] - \[ version 1\.0\.0 \]'
+poll 5 has_window "$grid_title" || fail "no selection grid"
+grid=$(window_named "$grid_title")
+[[ $(geometry "$grid") == "311 202 401 364" ]] || fail "grid geometry $(geometry "$grid")"
+pass "selection grid centred"
+poll 5 bash -c "[[ -z \$(xdotool search --onlyvisible --name 'Loading\\.\\.\\.Please Wait') ]]" || fail "notice still shown"
+pass "loading notice gone"
+
+# Onto Omberl's portrait (the cell at 338, 227): its red frame shows there.
+poll 2 bash -c "[[ \$('$xpixel' 338 227) != '255 0 0' ]]" || fail "a red frame before any move"
+xdotool mousemove 371 257
+poll 5 bash -c "[[ \$('$xpixel' 338 227) == '255 0 0' && \$('$xpixel' 340 229) == '127 0 0' ]]" \
+  || fail "no red frame at Omberl's cell: $(pixel 338 227)"
+pass "hover shows the red frame at the cell"
+
+# A click on it opens Omberl's page, whose close mark closes it.
+xdotool click 1
+page_title='\[ Interactive Grimveil \] - \[ Omberl \] - \[ version 1\.0\.0 \]'
+poll 5 has_window "$page_title" || fail "no page window for Omberl"
+page=$(window_named "$page_title")
+[[ $(geometry "$page") == "171 202 681 364" ]] || fail "page geometry $(geometry "$page")"
+pass "fighter page opens with its caption"
+xdotool mousemove 840 210 click 1
+poll 5 bash -c "! xdotool search --onlyvisible --name '$page_title'" || fail "page still open"
+pass "page closes from its close hot-spot"
 
 # The exit entry ends the program with status 0.
 xdotool mousemove 68 583 click 1
