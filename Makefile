@@ -44,10 +44,8 @@ bench: build
 	bash bench/run.sh build
 
 # Regenerates the artwork under assets/ with the generator in tools/artgen.
-assets: deps
-	cmake -S tools/artgen -B build/artgen -DCMAKE_BUILD_TYPE=Release
-	cmake --build build/artgen -j $(JOBS)
-	./build/artgen/artgen assets
+assets: build
+	./build/tools/artgen/artgen assets
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -8,8 +8,7 @@
 
 #include <cstdio>
 
-int main()
-{
+int main() {
     if (std::string problem = grimveil::check_registry(); !problem.empty()) {
         std::fprintf(stderr, "grimveil-guide: %s\n", problem.c_str());
         return 1;

@@ -11,22 +11,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: first_frame <program>\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
-    if (!display)
-        return 1;
+    if (!display) return 1;
     const Window root = DefaultRootWindow(display);
     const int cx = DisplayWidth(display, 0) / 2, cy = DisplayHeight(display, 0) / 2;
     auto centre = [&] {
         XImage* image = XGetImage(display, root, cx - 2, cy - 2, 4, 4, AllPlanes, ZPixmap);
         unsigned long p = image ? XGetPixel(image, 0, 0) : 0;
-        if (image)
-            XDestroyImage(image);
+        if (image) XDestroyImage(image);
         return p;
     };
     const unsigned long background = centre();

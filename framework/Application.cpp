@@ -12,26 +12,21 @@ Application::Application(std::span<const ScreenDefinition> registry, Platform pl
     : m_registry(registry)
     , m_platform(platform)
     , m_screens(registry.size())
-    , m_report([](std::string_view line) { std::fprintf(stderr, "%.*s\n", int(line.size()), line.data()); })
-{
+    , m_report([](std::string_view line) { std::fprintf(stderr, "%.*s\n", int(line.size()), line.data()); }) {
 }
 
-Application::~Application()
-{
+Application::~Application() {
     // Windows go before the window system that made them.
     m_screens.clear();
 }
 
-std::optional<ScreenIndex> Application::find_screen(std::string_view name) const
-{
+std::optional<ScreenIndex> Application::find_screen(std::string_view name) const {
     for (std::size_t i = 0; i < m_registry.size(); ++i)
-        if (m_registry[i].layout->name == name)
-            return ScreenIndex(i);
+        if (m_registry[i].layout->name == name) return ScreenIndex(i);
     return std::nullopt;
 }
 
-Status Application::start(ScreenIndex first)
-{
+Status Application::start(ScreenIndex first) {
     m_started = true;
     ++m_running_handlers;
     Status status = show(first);
@@ -42,8 +37,7 @@ Status Application::start(ScreenIndex first)
 
 // [operations]
 
-Status Application::load(ScreenIndex i)
-{
+Status Application::load(ScreenIndex i) {
     const ScreenDefinition& def = m_registry[i];
     const ScreenLayout& layout = *def.layout;
 
@@ -61,7 +55,8 @@ Status Application::load(ScreenIndex i)
     }
     auto window = m_platform.windows.create_window(spec, *this);
     if (!window)
-        return Status::failure("no window for " + std::string(layout.name) + ": " + m_platform.windows.last_error());
+        return Status::failure("no window for " + std::string(layout.name) + ": " +
+                               m_platform.windows.last_error());
 
     std::unique_ptr<Screen> screen;
     if (Status built = Screen::build(def, m_platform.pictures, m_platform.fonts, screen); !built)
@@ -71,28 +66,22 @@ Status Application::load(ScreenIndex i)
     screen->set_window_state(layout.window_state);
     screen->set_state_before_minimize(layout.window_state);
     for (Control& c : screen->controls())
-        if (c.kind() == ControlKind::Timer && c.enabled)
-            arm(c);
+        if (c.kind() == ControlKind::Timer && c.enabled) arm(c);
 
     m_screens[i] = std::move(screen);
     ++m_loaded_count;
-    if (const Handler* on_load = m_screens[i]->handler_for(kForm, Event::Load))
-        run_handler(i, *on_load);
+    if (const Handler* on_load = m_screens[i]->handler_for(kForm, Event::Load)) run_handler(i, *on_load);
     return Status::ok();
 }
 
-Status Application::show(ScreenIndex i)
-{
+Status Application::show(ScreenIndex i) {
     if (!m_screens[i]) {
-        if (Status loaded = load(i); !loaded)
-            return loaded;
+        if (Status loaded = load(i); !loaded) return loaded;
         // The Load handler may have unloaded its own screen.
-        if (!m_screens[i])
-            return Status::ok();
+        if (!m_screens[i]) return Status::ok();
     }
     Screen& s = *m_screens[i];
-    if (s.shown())
-        return Status::ok();
+    if (s.shown()) return Status::ok();
     s.set_shown(true);
     s.window()->show(s.window_state());
     s.resize_surface(s.window()->client_size());
@@ -100,36 +89,28 @@ Status Application::show(ScreenIndex i)
     return Status::ok();
 }
 
-Status Application::minimize(ScreenIndex i)
-{
+Status Application::minimize(ScreenIndex i) {
     if (!m_screens[i]) {
-        if (Status loaded = load(i); !loaded)
-            return loaded;
-        if (!m_screens[i])
-            return Status::ok();
+        if (Status loaded = load(i); !loaded) return loaded;
+        if (!m_screens[i]) return Status::ok();
     }
     Screen& s = *m_screens[i];
-    if (s.window_state() == WindowState::Minimized)
-        return Status::ok();
+    if (s.window_state() == WindowState::Minimized) return Status::ok();
     s.set_state_before_minimize(s.window_state());
     s.set_window_state(WindowState::Minimized);
-    if (s.shown())
-        s.window()->minimize();
+    if (s.shown()) s.window()->minimize();
     return Status::ok();
 }
 
-void Application::unload(ScreenIndex i)
-{
-    if (!m_screens[i])
-        return;
+void Application::unload(ScreenIndex i) {
+    if (!m_screens[i]) return;
     m_screens[i].reset();
     --m_loaded_count;
 }
 
 // [handlers]
 
-void Application::run_handler(ScreenIndex own, const Handler& handler)
-{
+void Application::run_handler(ScreenIndex own, const Handler& handler) {
     // The steps are constant data, so they outlive an unload of their own
     // screen within the run; each step looks its screen up afresh.
     ++m_running_handlers;
@@ -143,97 +124,97 @@ void Application::run_handler(ScreenIndex own, const Handler& handler)
     flush();
 }
 
-Status Application::perform(ScreenIndex own, const Step& step)
-{
+Status Application::perform(ScreenIndex own, const Step& step) {
     if (is_control_step(step.kind)) {
         Screen* s = m_screens[own].get();
-        if (!s)
-            return Status::failure(std::string(m_registry[own].layout->name) + " is not loaded");
+        if (!s) return Status::failure(std::string(m_registry[own].layout->name) + " is not loaded");
         Control& c = s->controls()[step.target];
         switch (step.kind) {
-        case StepKind::ShowControl: s->set_control_visible(step.target, true); break;
-        case StepKind::HideControl: s->set_control_visible(step.target, false); break;
+        case StepKind::ShowControl:
+            s->set_control_visible(step.target, true);
+            break;
+        case StepKind::HideControl:
+            s->set_control_visible(step.target, false);
+            break;
         case StepKind::EnableTimer:
             if (!c.enabled) {
                 c.enabled = true;
                 arm(c);
             }
             break;
-        case StepKind::DisableTimer: c.enabled = false; break;
-        default: break;
+        case StepKind::DisableTimer:
+            c.enabled = false;
+            break;
+        default:
+            break;
         }
         return Status::ok();
     }
     const auto target = ScreenIndex(step.target);
     switch (step.kind) {
-    case StepKind::ShowScreen: return show(target);
-    case StepKind::MinimizeScreen: return minimize(target);
-    case StepKind::UnloadScreen: unload(target); return Status::ok();
-    default: return Status::ok();
+    case StepKind::ShowScreen:
+        return show(target);
+    case StepKind::MinimizeScreen:
+        return minimize(target);
+    case StepKind::UnloadScreen:
+        unload(target);
+        return Status::ok();
+    default:
+        return Status::ok();
     }
 }
 
-void Application::flush()
-{
-    if (m_running_handlers > 0)
-        return;
+void Application::flush() {
+    if (m_running_handlers > 0) return;
     for (auto& s : m_screens) {
-        if (!s || !s->shown())
-            continue;
+        if (!s || !s->shown()) continue;
         auto changed = s->repaint();
-        if (!changed.empty())
-            s->window()->present(s->surface(), changed);
+        if (!changed.empty()) s->window()->present(s->surface(), changed);
     }
 }
 
 // [timers]
 
-void Application::arm(Control& timer)
-{
+void Application::arm(Control& timer) {
     timer.deadline = m_platform.clock.now_ms() + timer.record->interval;
     timer.sequence = ++m_timer_sequence;
 }
 
-std::optional<std::int64_t> Application::next_timer_deadline() const
-{
+std::optional<std::int64_t> Application::next_timer_deadline() const {
     std::optional<std::int64_t> next;
     for (const auto& s : m_screens) {
-        if (!s)
-            continue;
+        if (!s) continue;
         for (const Control& c : s->controls())
-            if (c.kind() == ControlKind::Timer && c.enabled && c.record->interval > 0
-                && (!next || c.deadline < *next))
+            if (c.kind() == ControlKind::Timer && c.enabled && c.record->interval > 0 &&
+                (!next || c.deadline < *next))
                 next = c.deadline;
     }
     return next;
 }
 
-void Application::run_due_timers()
-{
+void Application::run_due_timers() {
     const std::int64_t now = m_platform.clock.now_ms();
     while (true) {
         ScreenIndex due_screen = 0;
         Control* due = nullptr;
         for (std::size_t i = 0; i < m_screens.size(); ++i) {
-            if (!m_screens[i])
-                continue;
+            if (!m_screens[i]) continue;
             for (Control& c : m_screens[i]->controls()) {
-                if (c.kind() != ControlKind::Timer || !c.enabled || c.record->interval <= 0 || c.deadline > now)
+                if (c.kind() != ControlKind::Timer || !c.enabled || c.record->interval <= 0 ||
+                    c.deadline > now)
                     continue;
-                if (!due || c.deadline < due->deadline
-                    || (c.deadline == due->deadline && c.sequence < due->sequence)) {
+                if (!due || c.deadline < due->deadline ||
+                    (c.deadline == due->deadline && c.sequence < due->sequence)) {
                     due = &c;
                     due_screen = ScreenIndex(i);
                 }
             }
         }
-        if (!due)
-            return;
+        if (!due) return;
         // Ticks missed while the program was held up are not made up for.
         const int interval = due->record->interval;
         due->deadline += interval;
-        if (due->deadline <= now)
-            due->deadline += (now - due->deadline) / interval * interval + interval;
+        if (due->deadline <= now) due->deadline += (now - due->deadline) / interval * interval + interval;
         due->sequence = ++m_timer_sequence;
         const int index = int(due - m_screens[due_screen]->controls().data());
         if (const Handler* h = m_screens[due_screen]->handler_for(index, Event::Timer))
@@ -243,20 +224,16 @@ void Application::run_due_timers()
 
 // [window events]
 
-void Application::window_mouse_move(int tag, Point p)
-{
+void Application::window_mouse_move(int tag, Point p) {
     Screen* s = m_screens[tag].get();
-    if (!s)
-        return;
+    if (!s) return;
     if (const Handler* h = s->handler_for(s->control_at(p), Event::MouseMove))
         run_handler(ScreenIndex(tag), *h);
 }
 
-void Application::window_mouse_button(int tag, Point p, MouseButton button, bool pressed)
-{
+void Application::window_mouse_button(int tag, Point p, MouseButton button, bool pressed) {
     Screen* s = m_screens[tag].get();
-    if (!s || button != MouseButton::Primary)
-        return;
+    if (!s || button != MouseButton::Primary) return;
     const int under = s->control_at(p);
     if (pressed) {
         s->pressed = under;
@@ -264,22 +241,17 @@ void Application::window_mouse_button(int tag, Point p, MouseButton button, bool
     }
     const bool same = s->pressed && *s->pressed == under;
     s->pressed.reset();
-    if (!same)
-        return;
-    if (const Handler* h = s->handler_for(under, Event::Click))
-        run_handler(ScreenIndex(tag), *h);
+    if (!same) return;
+    if (const Handler* h = s->handler_for(under, Event::Click)) run_handler(ScreenIndex(tag), *h);
 }
 
-void Application::window_close_requested(int tag)
-{
+void Application::window_close_requested(int tag) {
     unload(ScreenIndex(tag));
 }
 
-void Application::window_state_changed(int tag, WindowState state)
-{
+void Application::window_state_changed(int tag, WindowState state) {
     Screen* s = m_screens[tag].get();
-    if (!s)
-        return;
+    if (!s) return;
     if (state == WindowState::Minimized) {
         if (s->window_state() != WindowState::Minimized) {
             s->set_state_before_minimize(s->window_state());
@@ -291,24 +263,21 @@ void Application::window_state_changed(int tag, WindowState state)
     // screen that was maximised.
     if (s->window_state() == WindowState::Minimized) {
         s->set_window_state(s->state_before_minimize());
-        if (s->shown())
-            s->window()->show(s->window_state());
+        if (s->shown()) s->window()->show(s->window_state());
         s->resize_surface(s->window()->client_size());
         s->invalidate_all();
         flush();
     }
 }
 
-void Application::window_resized(int tag, Size size)
-{
+void Application::window_resized(int tag, Size size) {
     if (Screen* s = m_screens[tag].get()) {
         s->resize_surface(size);
         flush();
     }
 }
 
-void Application::window_exposed(int tag)
-{
+void Application::window_exposed(int tag) {
     // The picture is up to date; the window system only lost its copy of it.
     flush();
     if (Screen* s = m_screens[tag].get(); s && s->shown()) {
@@ -317,4 +286,4 @@ void Application::window_exposed(int tag)
     }
 }
 
-}
+} // namespace gv

@@ -82,4 +82,4 @@ private:
     std::function<void(std::string_view)> m_report;
 };
 
-}
+} // namespace gv

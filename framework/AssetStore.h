@@ -16,9 +16,7 @@ namespace gv {
 class AssetStore final : public PictureSource {
 public:
     explicit AssetStore(std::span<const EmbeddedFile> files)
-        : m_files(files)
-    {
-    }
+        : m_files(files) {}
 
     const Bitmap* picture(std::string_view name) override;
     const std::vector<IconImage>* icon(std::string_view name) override;
@@ -33,4 +31,4 @@ private:
     std::map<std::string, std::vector<IconImage>, std::less<>> m_icons;
 };
 
-}
+} // namespace gv

@@ -14,9 +14,7 @@ public:
     Bitmap(int width, int height, Rgb fill = 0)
         : m_width(width)
         , m_height(height)
-        , m_pixels(std::size_t(width) * std::size_t(height), fill)
-    {
-    }
+        , m_pixels(std::size_t(width) * std::size_t(height), fill) {}
 
     int width() const { return m_width; }
     int height() const { return m_height; }
@@ -25,7 +23,9 @@ public:
     bool empty() const { return m_pixels.empty(); }
 
     Rgb pixel(int x, int y) const { return m_pixels[std::size_t(y) * std::size_t(m_width) + std::size_t(x)]; }
-    void set_pixel(int x, int y, Rgb c) { m_pixels[std::size_t(y) * std::size_t(m_width) + std::size_t(x)] = c; }
+    void set_pixel(int x, int y, Rgb c) {
+        m_pixels[std::size_t(y) * std::size_t(m_width) + std::size_t(x)] = c;
+    }
     Rgb* row(int y) { return m_pixels.data() + std::size_t(y) * std::size_t(m_width); }
     const Rgb* row(int y) const { return m_pixels.data() + std::size_t(y) * std::size_t(m_width); }
     const Rgb* data() const { return m_pixels.data(); }
@@ -36,4 +36,4 @@ private:
     std::vector<Rgb> m_pixels;
 };
 
-}
+} // namespace gv

@@ -2,8 +2,7 @@
 
 namespace gv {
 
-DisplayText apply_mnemonics(std::string_view caption)
-{
+DisplayText apply_mnemonics(std::string_view caption) {
     DisplayText out;
     out.text.reserve(caption.size());
     for (std::size_t i = 0; i < caption.size(); ++i) {
@@ -16,8 +15,7 @@ DisplayText apply_mnemonics(std::string_view caption)
             ++i;
             continue;
         }
-        if (i + 1 < caption.size())
-            out.underlined.push_back(int(out.text.size()));
+        if (i + 1 < caption.size()) out.underlined.push_back(int(out.text.size()));
     }
     return out;
 }
@@ -25,8 +23,8 @@ DisplayText apply_mnemonics(std::string_view caption)
 namespace {
 
 // Emits lines for one paragraph (no hard breaks inside) starting at `base`.
-void wrap_paragraph(const Font& font, std::string_view text, int base, int max_width, std::vector<TextLine>& out)
-{
+void wrap_paragraph(const Font& font, std::string_view text, int base, int max_width,
+                    std::vector<TextLine>& out) {
     auto width_of = [&](int from, int to) { return font.text_width(text.substr(from, to - from)); };
     int n = int(text.size());
     int line_start = 0;
@@ -37,20 +35,17 @@ void wrap_paragraph(const Font& font, std::string_view text, int base, int max_w
     }
     while (pos < n) {
         int word_end = pos;
-        while (word_end < n && text[word_end] != ' ')
-            ++word_end;
+        while (word_end < n && text[word_end] != ' ') ++word_end;
         if (width_of(line_start, word_end) <= max_width) {
             pos = word_end;
-            if (pos < n)
-                ++pos; // keep the space for now; it is dropped if the line breaks here
+            if (pos < n) ++pos; // keep the space for now; it is dropped if the line breaks here
             continue;
         }
         if (line_start < pos) {
             // The word does not fit after what the line holds: break before it,
             // dropping the spaces at the break.
             int line_end = pos;
-            while (line_end > line_start && text[line_end - 1] == ' ')
-                --line_end;
+            while (line_end > line_start && text[line_end - 1] == ' ') --line_end;
             out.push_back({ base + line_start, line_end - line_start, width_of(line_start, line_end) });
             line_start = pos;
             continue;
@@ -58,22 +53,19 @@ void wrap_paragraph(const Font& font, std::string_view text, int base, int max_w
         // A single word wider than the label: break it where it stops fitting,
         // keeping at least one character per line.
         int cut = line_start + 1;
-        while (cut < word_end && width_of(line_start, cut + 1) <= max_width)
-            ++cut;
+        while (cut < word_end && width_of(line_start, cut + 1) <= max_width) ++cut;
         out.push_back({ base + line_start, cut - line_start, width_of(line_start, cut) });
         line_start = pos = cut;
     }
     int line_end = n;
-    while (line_end > line_start && text[line_end - 1] == ' ')
-        --line_end;
+    while (line_end > line_start && text[line_end - 1] == ' ') --line_end;
     if (line_start < n || out.empty())
         out.push_back({ base + line_start, line_end - line_start, width_of(line_start, line_end) });
 }
 
-}
+} // namespace
 
-std::vector<TextLine> wrap_text(const Font& font, std::string_view text, int max_width)
-{
+std::vector<TextLine> wrap_text(const Font& font, std::string_view text, int max_width) {
     std::vector<TextLine> lines;
     std::size_t start = 0;
     while (true) {
@@ -81,11 +73,10 @@ std::vector<TextLine> wrap_text(const Font& font, std::string_view text, int max
         std::size_t end = nl == std::string_view::npos ? text.size() : nl;
         std::size_t para_end = (end > start && text[end - 1] == '\r') ? end - 1 : end;
         wrap_paragraph(font, text.substr(start, para_end - start), int(start), max_width, lines);
-        if (nl == std::string_view::npos)
-            break;
+        if (nl == std::string_view::npos) break;
         start = nl + 1;
     }
     return lines;
 }
 
-}
+} // namespace gv

@@ -27,4 +27,4 @@ struct TextLine {
 // breaks, and inside a word that alone is too wide.
 std::vector<TextLine> wrap_text(const Font&, std::string_view text, int max_width);
 
-}
+} // namespace gv

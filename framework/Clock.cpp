@@ -4,10 +4,9 @@
 
 namespace gv {
 
-std::int64_t SteadyClock::now_ms() const
-{
+std::int64_t SteadyClock::now_ms() const {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-}
+} // namespace gv

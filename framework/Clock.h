@@ -26,4 +26,4 @@ public:
     std::int64_t now_ms() const override;
 };
 
-}
+} // namespace gv

@@ -11,4 +11,4 @@ struct EmbeddedFile {
     std::span<const unsigned char> bytes;
 };
 
-}
+} // namespace gv

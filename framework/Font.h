@@ -41,9 +41,7 @@ public:
 
     Font(Metrics metrics, std::array<Glyph, 256> glyphs)
         : m_metrics(metrics)
-        , m_glyphs(std::move(glyphs))
-    {
-    }
+        , m_glyphs(std::move(glyphs)) {}
 
     int ascent() const { return m_metrics.ascent; }
     int line_height() const { return m_metrics.line_height; }
@@ -67,4 +65,4 @@ public:
     virtual const Font* font(const FontSpec&) = 0;
 };
 
-}
+} // namespace gv

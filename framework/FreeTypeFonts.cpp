@@ -11,15 +11,13 @@ namespace {
 
 // Code page 1252 from 0x80 to 0x9F; 0 marks the five unassigned bytes.
 constexpr char32_t kCp1252High[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E,
-    0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
-char32_t cp1252_to_unicode(unsigned char c)
-{
-    if (c >= 0x80 && c < 0xA0)
-        return kCp1252High[c - 0x80];
+char32_t cp1252_to_unicode(unsigned char c) {
+    if (c >= 0x80 && c < 0xA0) return kCp1252High[c - 0x80];
     return c;
 }
 
@@ -32,9 +30,11 @@ struct FaceDeleter {
 using LibraryPtr = std::unique_ptr<std::remove_pointer_t<FT_Library>, LibraryDeleter>;
 using FacePtr = std::unique_ptr<std::remove_pointer_t<FT_Face>, FaceDeleter>;
 
-int pixels_of_26_6(FT_Pos v) { return int((v + 32) >> 6); }
-
+int pixels_of_26_6(FT_Pos v) {
+    return int((v + 32) >> 6);
 }
+
+} // namespace
 
 struct FreeTypeFonts::Impl {
     std::span<const EmbeddedFile> files;
@@ -42,15 +42,13 @@ struct FreeTypeFonts::Impl {
     LibraryPtr library;
     std::map<std::string, FacePtr, std::less<>> faces;
 
-    FT_Face face_for(std::string_view file, std::string& error)
-    {
-        if (auto it = faces.find(file); it != faces.end())
-            return it->second.get();
+    FT_Face face_for(std::string_view file, std::string& error) {
+        if (auto it = faces.find(file); it != faces.end()) return it->second.get();
         for (const EmbeddedFile& f : files) {
-            if (f.name != file)
-                continue;
+            if (f.name != file) continue;
             FT_Face face = nullptr;
-            if (FT_Error e = FT_New_Memory_Face(library.get(), f.bytes.data(), FT_Long(f.bytes.size()), 0, &face)) {
+            if (FT_Error e =
+                    FT_New_Memory_Face(library.get(), f.bytes.data(), FT_Long(f.bytes.size()), 0, &face)) {
                 error = "FreeType cannot open " + std::string(file) + " (error " + std::to_string(e) + ")";
                 return nullptr;
             }
@@ -63,22 +61,18 @@ struct FreeTypeFonts::Impl {
 };
 
 FreeTypeFonts::FreeTypeFonts(std::span<const EmbeddedFile> files, std::span<const FontSubstitute> substitutes)
-    : m_impl(std::make_unique<Impl>())
-{
+    : m_impl(std::make_unique<Impl>()) {
     m_impl->files = files;
     m_impl->substitutes = substitutes;
     FT_Library library = nullptr;
-    if (FT_Init_FreeType(&library) == 0)
-        m_impl->library.reset(library);
+    if (FT_Init_FreeType(&library) == 0) m_impl->library.reset(library);
 }
 
 FreeTypeFonts::~FreeTypeFonts() = default;
 
-const Font* FreeTypeFonts::font(const FontSpec& spec)
-{
+const Font* FreeTypeFonts::font(const FontSpec& spec) {
     auto key = std::make_tuple(std::string(spec.face), spec.centipoints, spec.weight);
-    if (auto it = m_fonts.find(key); it != m_fonts.end())
-        return it->second.get();
+    if (auto it = m_fonts.find(key); it != m_fonts.end()) return it->second.get();
     if (!m_impl->library) {
         m_error = "FreeType did not start";
         return nullptr;
@@ -88,19 +82,16 @@ const Font* FreeTypeFonts::font(const FontSpec& spec)
     // font mapper would.
     const FontSubstitute* sub = nullptr;
     for (const FontSubstitute& s : m_impl->substitutes)
-        if (s.face == spec.face)
-            sub = &s;
+        if (s.face == spec.face) sub = &s;
     if (!sub)
         for (const FontSubstitute& s : m_impl->substitutes)
-            if (s.face.empty())
-                sub = &s;
+            if (s.face.empty()) sub = &s;
     if (!sub) {
         m_error = "no font stands in for " + std::string(spec.face);
         return nullptr;
     }
     FT_Face face = m_impl->face_for(sub->file, m_error);
-    if (!face)
-        return nullptr;
+    if (!face) return nullptr;
 
     const bool fixed = !FT_IS_SCALABLE(face);
     FT_Error e = 0;
@@ -133,11 +124,9 @@ const Font* FreeTypeFonts::font(const FontSpec& spec)
     const FT_Int32 load_flags = FT_LOAD_RENDER | (fixed ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
     for (int c = 0x20; c < 256; ++c) {
         char32_t code = cp1252_to_unicode(static_cast<unsigned char>(c));
-        if (code == 0)
-            continue;
+        if (code == 0) continue;
         FT_UInt index = FT_Get_Char_Index(face, code);
-        if (index == 0 || FT_Load_Glyph(face, index, load_flags) != 0)
-            continue;
+        if (index == 0 || FT_Load_Glyph(face, index, load_flags) != 0) continue;
         const FT_GlyphSlot slot = face->glyph;
         const FT_Bitmap& bm = slot->bitmap;
         Glyph& g = glyphs[c];
@@ -149,8 +138,8 @@ const Font* FreeTypeFonts::font(const FontSpec& spec)
         for (unsigned y = 0; y < bm.rows; ++y) {
             const unsigned char* row = bm.buffer + std::ptrdiff_t(y) * bm.pitch;
             for (unsigned x = 0; x < bm.width; ++x) {
-                unsigned char v = bm.pixel_mode == FT_PIXEL_MODE_MONO ? ((row[x >> 3] >> (7 - (x & 7))) & 1) * 255
-                                                                      : row[x];
+                unsigned char v =
+                    bm.pixel_mode == FT_PIXEL_MODE_MONO ? ((row[x >> 3] >> (7 - (x & 7))) & 1) * 255 : row[x];
                 g.coverage[std::size_t(y) * bm.width + x] = v;
             }
         }
@@ -160,4 +149,4 @@ const Font* FreeTypeFonts::font(const FontSpec& spec)
     return slot.get();
 }
 
-}
+} // namespace gv

@@ -15,9 +15,9 @@ namespace gv {
 // A fixed cell, where given, overrides the face's own line height: the
 // bitmap face for Fixedsys is one pixel shorter than Fixedsys's cell.
 struct FontSubstitute {
-    std::string_view face;      // as layouts name it; empty for the default font
-    std::string_view file;      // the embedded font file
-    int cell_height { 0 };      // pixels, or 0 for the face's own line height
+    std::string_view face; // as layouts name it; empty for the default font
+    std::string_view file; // the embedded font file
+    int cell_height { 0 }; // pixels, or 0 for the face's own line height
 };
 
 // Renders the embedded faces with FreeType, once per face, size and weight.
@@ -37,4 +37,4 @@ private:
     std::string m_error;
 };
 
-}
+} // namespace gv

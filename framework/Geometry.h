@@ -33,22 +33,17 @@ struct Rect {
 
     bool contains(Point p) const { return p.x >= x && p.x < right() && p.y >= y && p.y < bottom(); }
 
-    Rect intersected(Rect o) const
-    {
+    Rect intersected(Rect o) const {
         int l = std::max(x, o.x), t = std::max(y, o.y);
         int r = std::min(right(), o.right()), b = std::min(bottom(), o.bottom());
-        if (r <= l || b <= t)
-            return {};
+        if (r <= l || b <= t) return {};
         return { l, t, r - l, b - t };
     }
     bool intersects(Rect o) const { return !intersected(o).empty(); }
 
-    Rect united(Rect o) const
-    {
-        if (empty())
-            return o;
-        if (o.empty())
-            return *this;
+    Rect united(Rect o) const {
+        if (empty()) return o;
+        if (o.empty()) return *this;
         int l = std::min(x, o.x), t = std::min(y, o.y);
         int r = std::max(right(), o.right()), b = std::max(bottom(), o.bottom());
         return { l, t, r - l, b - t };
@@ -59,4 +54,4 @@ struct Rect {
     friend bool operator==(Rect, Rect) = default;
 };
 
-}
+} // namespace gv

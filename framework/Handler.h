@@ -8,13 +8,16 @@ namespace gv {
 
 enum class Event { Click, MouseMove, Timer, Load };
 
-constexpr std::string_view event_name(Event e)
-{
+constexpr std::string_view event_name(Event e) {
     switch (e) {
-    case Event::Click: return "Click";
-    case Event::MouseMove: return "MouseMove";
-    case Event::Timer: return "Timer";
-    case Event::Load: return "Load";
+    case Event::Click:
+        return "Click";
+    case Event::MouseMove:
+        return "MouseMove";
+    case Event::Timer:
+        return "Timer";
+    case Event::Load:
+        return "Load";
     }
     return "";
 }
@@ -24,7 +27,15 @@ using ScreenIndex = std::uint16_t;
 
 // One step of a handler: a property assignment on a control of the handler's
 // own screen, or one of the three screen operations on any screen.
-enum class StepKind { ShowControl, HideControl, EnableTimer, DisableTimer, ShowScreen, MinimizeScreen, UnloadScreen };
+enum class StepKind {
+    ShowControl,
+    HideControl,
+    EnableTimer,
+    DisableTimer,
+    ShowScreen,
+    MinimizeScreen,
+    UnloadScreen
+};
 
 struct Step {
     StepKind kind { StepKind::ShowControl };
@@ -33,7 +44,9 @@ struct Step {
     friend constexpr bool operator==(const Step&, const Step&) = default;
 };
 
-constexpr bool is_control_step(StepKind k) { return k <= StepKind::DisableTimer; }
+constexpr bool is_control_step(StepKind k) {
+    return k <= StepKind::DisableTimer;
+}
 
 inline constexpr int kForm = -1; // the screen's own events
 
@@ -46,13 +59,27 @@ struct Handler {
 };
 
 namespace steps {
-constexpr Step show(int control) { return { StepKind::ShowControl, control }; }
-constexpr Step hide(int control) { return { StepKind::HideControl, control }; }
-constexpr Step enable(int timer) { return { StepKind::EnableTimer, timer }; }
-constexpr Step disable(int timer) { return { StepKind::DisableTimer, timer }; }
-constexpr Step show_screen(ScreenIndex s) { return { StepKind::ShowScreen, s }; }
-constexpr Step minimize_screen(ScreenIndex s) { return { StepKind::MinimizeScreen, s }; }
-constexpr Step unload_screen(ScreenIndex s) { return { StepKind::UnloadScreen, s }; }
+constexpr Step show(int control) {
+    return { StepKind::ShowControl, control };
 }
+constexpr Step hide(int control) {
+    return { StepKind::HideControl, control };
+}
+constexpr Step enable(int timer) {
+    return { StepKind::EnableTimer, timer };
+}
+constexpr Step disable(int timer) {
+    return { StepKind::DisableTimer, timer };
+}
+constexpr Step show_screen(ScreenIndex s) {
+    return { StepKind::ShowScreen, s };
+}
+constexpr Step minimize_screen(ScreenIndex s) {
+    return { StepKind::MinimizeScreen, s };
+}
+constexpr Step unload_screen(ScreenIndex s) {
+    return { StepKind::UnloadScreen, s };
+}
+} // namespace steps
 
-}
+} // namespace gv

@@ -34,8 +34,8 @@ struct ControlRecord {
     int width { 0 };
     int height { 0 };
     bool visible { true };
-    std::string_view caption {};  // labels, code page 1252
-    std::string_view picture {};  // picture controls: an asset name
+    std::string_view caption {}; // labels, code page 1252
+    std::string_view picture {}; // picture controls: an asset name
     FontSpec font {};
     OleColor fore_color { kDefaultForeColor };
     OleColor back_color { kDefaultBackColor };
@@ -43,11 +43,10 @@ struct ControlRecord {
     BackStyle back_style { BackStyle::Opaque }; // labels
     AutoSize auto_size { AutoSize::Off };
     Alignment alignment { Alignment::Left };
-    int interval { 0 };  // timers, milliseconds
+    int interval { 0 };    // timers, milliseconds
     bool enabled { true }; // timers
 
-    constexpr bool has_border() const
-    {
+    constexpr bool has_border() const {
         return border == Border::Single || (border == Border::KindDefault && kind == ControlKind::PictureBox);
     }
 };
@@ -68,12 +67,10 @@ struct ScreenLayout {
 
 // Index of a control in its layout, found at compile time where the layout is
 // constant; an unknown name there is a compile error.
-constexpr int control_index(std::span<const ControlRecord> controls, std::string_view name)
-{
+constexpr int control_index(std::span<const ControlRecord> controls, std::string_view name) {
     for (std::size_t i = 0; i < controls.size(); ++i)
-        if (controls[i].name == name)
-            return int(i);
+        if (controls[i].name == name) return int(i);
     throw "no control of that name in the layout";
 }
 
-}
+} // namespace gv

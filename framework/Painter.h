@@ -48,8 +48,7 @@ private:
 class PainterStateSaver {
 public:
     explicit PainterStateSaver(Painter& p)
-        : m_painter(p)
-    {
+        : m_painter(p) {
         m_painter.save();
     }
     ~PainterStateSaver() { m_painter.restore(); }
@@ -60,4 +59,4 @@ private:
     Painter& m_painter;
 };
 
-}
+} // namespace gv

@@ -14,4 +14,4 @@ std::optional<Bitmap> decode_picture(std::span<const unsigned char> bytes);
 // Decodes a window icon file from memory: the image the decoder picks, with its mask.
 std::vector<IconImage> decode_icon(std::span<const unsigned char> bytes);
 
-}
+} // namespace gv

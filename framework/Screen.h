@@ -19,10 +19,10 @@ namespace gv {
 struct Control {
     const ControlRecord* record { nullptr };
     int parent { kForm };
-    Rect rect;          // pixels, relative to the parent's inner area, after AutoSize
-    Rect screen_rect;   // the same, in client-area pixels
-    Rect visible_rect;  // screen_rect cut to every ancestor's inner area
-    Rect inner;         // client-area pixels inside the border
+    Rect rect;         // pixels, relative to the parent's inner area, after AutoSize
+    Rect screen_rect;  // the same, in client-area pixels
+    Rect visible_rect; // screen_rect cut to every ancestor's inner area
+    Rect inner;        // client-area pixels inside the border
     bool visible { true };
     // Picture controls
     const Bitmap* picture { nullptr };
@@ -44,7 +44,12 @@ struct Control {
 // One loaded screen: its window, its controls built from the layout, the
 // picture it shows and what has changed in it since it was last put on screen.
 class Screen {
+    struct Key {};
+
 public:
+    // Made only by build(), which the key keeps private.
+    explicit Screen(Key) {}
+
     // Builds the controls of a layout (step 2 of loading a screen).
     static Status build(const ScreenDefinition&, PictureSource&, FontProvider&, std::unique_ptr<Screen>& out);
 
@@ -86,7 +91,6 @@ public:
     const Handler* handler_for(int control, Event) const;
 
 private:
-    Screen() = default;
     void paint_children(Painter&, int container) const;
     void paint_picture_control(Painter&, const Control&) const;
     void paint_label(Painter&, const Control&) const;
@@ -108,4 +112,4 @@ private:
     WindowState m_state_before_minimize { WindowState::Normal };
 };
 
-}
+} // namespace gv

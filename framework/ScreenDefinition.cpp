@@ -7,31 +7,23 @@ namespace gv {
 
 namespace {
 
-std::string check_screen(const ScreenDefinition& def, std::size_t screen_count)
-{
+std::string check_screen(const ScreenDefinition& def, std::size_t screen_count) {
     const ScreenLayout& layout = *def.layout;
     const std::string screen(layout.name);
     const auto controls = layout.controls;
-    if (!is_valid_color(layout.back_color))
-        return screen + ": unknown BackColor";
+    if (!is_valid_color(layout.back_color)) return screen + ": unknown BackColor";
 
     std::set<std::string_view> names;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const ControlRecord& c = controls[i];
         const std::string where = screen + "." + std::string(c.name);
-        if (c.name.empty() || !names.insert(c.name).second)
-            return where + ": empty or repeated control name";
-        if (!is_valid_color(c.back_color) || !is_valid_color(c.fore_color))
-            return where + ": unknown colour";
-        if (c.kind == ControlKind::Timer && c.interval <= 0)
-            return where + ": a timer needs an interval";
-        if (c.parent.empty())
-            continue;
+        if (c.name.empty() || !names.insert(c.name).second) return where + ": empty or repeated control name";
+        if (!is_valid_color(c.back_color) || !is_valid_color(c.fore_color)) return where + ": unknown colour";
+        if (c.kind == ControlKind::Timer && c.interval <= 0) return where + ": a timer needs an interval";
+        if (c.parent.empty()) continue;
         std::size_t p = 0;
-        while (p < i && controls[p].name != c.parent)
-            ++p;
-        if (p == i)
-            return where + ": parent " + std::string(c.parent) + " is not an earlier control";
+        while (p < i && controls[p].name != c.parent) ++p;
+        if (p == i) return where + ": parent " + std::string(c.parent) + " is not an earlier control";
         if (controls[p].kind != ControlKind::PictureBox)
             return where + ": parent " + std::string(c.parent) + " is not a picture control";
     }
@@ -44,18 +36,24 @@ std::string check_screen(const ScreenDefinition& def, std::size_t screen_count)
         const std::string expected = screen + "_" + control + "_" + std::string(event_name(h.event));
         if (h.name != expected)
             return screen + ": handler " + std::string(h.name) + " should be named " + expected;
-        if (!bound.insert({ h.control, h.event }).second)
-            return expected + ": bound twice";
+        if (!bound.insert({ h.control, h.event }).second) return expected + ": bound twice";
         const ControlKind kind = h.control == kForm ? ControlKind::PictureBox : controls[h.control].kind;
         bool fits = false;
         switch (h.event) {
-        case Event::Click: fits = kind != ControlKind::Timer; break;
-        case Event::MouseMove: fits = kind == ControlKind::PictureBox; break;
-        case Event::Timer: fits = h.control != kForm && kind == ControlKind::Timer; break;
-        case Event::Load: fits = h.control == kForm; break;
+        case Event::Click:
+            fits = kind != ControlKind::Timer;
+            break;
+        case Event::MouseMove:
+            fits = kind == ControlKind::PictureBox;
+            break;
+        case Event::Timer:
+            fits = h.control != kForm && kind == ControlKind::Timer;
+            break;
+        case Event::Load:
+            fits = h.control == kForm;
+            break;
         }
-        if (!fits)
-            return expected + ": that control raises no such event";
+        if (!fits) return expected + ": that control raises no such event";
 
         for (const Step& s : h.steps) {
             if (is_control_step(s.kind)) {
@@ -74,19 +72,16 @@ std::string check_screen(const ScreenDefinition& def, std::size_t screen_count)
     return {};
 }
 
-}
+} // namespace
 
-std::string validate_registry(std::span<const ScreenDefinition> registry)
-{
+std::string validate_registry(std::span<const ScreenDefinition> registry) {
     std::set<std::string_view> names;
     for (std::size_t i = 0; i < registry.size(); ++i) {
         const ScreenDefinition& def = registry[i];
-        if (!def.layout)
-            return "screen " + std::to_string(i) + " has no layout";
+        if (!def.layout) return "screen " + std::to_string(i) + " has no layout";
         if (def.layout->name.empty() || !names.insert(def.layout->name).second)
             return "empty or repeated screen name " + std::string(def.layout->name);
-        if (std::string problem = check_screen(def, registry.size()); !problem.empty())
-            return problem;
+        if (std::string problem = check_screen(def, registry.size()); !problem.empty()) return problem;
     }
     // Unloading one's own screen is recognised by index, which the per-screen
     // check cannot see; do it here.
@@ -96,12 +91,11 @@ std::string validate_registry(std::span<const ScreenDefinition> registry)
             for (const Step& s : h.steps) {
                 if (is_control_step(s.kind) && own_unloaded)
                     return std::string(h.name) + ": changes a control after unloading its own screen";
-                if (s.kind == StepKind::UnloadScreen && std::size_t(s.target) == i)
-                    own_unloaded = true;
+                if (s.kind == StepKind::UnloadScreen && std::size_t(s.target) == i) own_unloaded = true;
             }
         }
     }
     return {};
 }
 
-}
+} // namespace gv

@@ -20,4 +20,4 @@ struct ScreenDefinition {
 // and fit the step. Returns an empty string when all is well, else what is wrong.
 std::string validate_registry(std::span<const ScreenDefinition> registry);
 
-}
+} // namespace gv

@@ -21,11 +21,9 @@ private:
     Status() = default;
     explicit Status(std::string message)
         : m_failed(true)
-        , m_message(std::move(message))
-    {
-    }
+        , m_message(std::move(message)) {}
     bool m_failed { false };
     std::string m_message;
 };
 
-}
+} // namespace gv

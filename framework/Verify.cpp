@@ -4,9 +4,8 @@
 #include <cstdlib>
 
 namespace gv {
-void verification_failed(const char* what, const char* file, int line)
-{
+void verification_failed(const char* what, const char* file, int line) {
     std::fprintf(stderr, "VERIFY(%s) failed at %s:%d\n", what, file, line);
     std::abort();
 }
-}
+} // namespace gv

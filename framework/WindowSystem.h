@@ -77,4 +77,4 @@ public:
     virtual const std::vector<IconImage>* icon(std::string_view name) = 0;
 };
 
-}
+} // namespace gv

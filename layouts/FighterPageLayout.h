@@ -12,8 +12,13 @@ namespace grimveil::layouts {
 // hot-spot over its top-right corner. The move rows come with the pages'
 // content.
 inline constexpr gv::ControlRecord kFighterPageControls[] = {
-    { .kind = gv::ControlKind::Label, .name = "ClickClose", .left = 9720, .top = 0, .width = 495, .height = 495,
-        .back_style = gv::BackStyle::Transparent },
+    { .kind = gv::ControlKind::Label,
+      .name = "ClickClose",
+      .left = 9720,
+      .top = 0,
+      .width = 495,
+      .height = 495,
+      .back_style = gv::BackStyle::Transparent },
 };
 
 // The 23 page layouts, in grid order.
@@ -21,14 +26,14 @@ inline constexpr auto kFighterPageLayouts = [] {
     std::array<gv::ScreenLayout, kFighters> out {};
     for (int i = 0; i < kFighters; ++i)
         out[i] = { .name = kFighterNames[i].page_screen,
-            .caption = kFighterNames[i].page_caption,
-            .back_color = { 0x00000000 },
-            .client_width = 10215,
-            .client_height = 5460,
-            .start_position = gv::StartPosition::CenterScreen,
-            .show_in_taskbar = false,
-            .controls = kFighterPageControls };
+                   .caption = kFighterNames[i].page_caption,
+                   .back_color = { 0x00000000 },
+                   .client_width = 10215,
+                   .client_height = 5460,
+                   .start_position = gv::StartPosition::CenterScreen,
+                   .show_in_taskbar = false,
+                   .controls = kFighterPageControls };
     return out;
 }();
 
-}
+} // namespace grimveil::layouts

@@ -10,4 +10,4 @@ inline constexpr gv::FontSpec kArial825Bold { .face = "Arial", .centipoints = 82
 inline constexpr gv::FontSpec kFuturaT1575Medium { .face = "Futura T", .centipoints = 1575, .weight = 500 };
 inline constexpr gv::FontSpec kMariageD36 { .face = "Mariage D", .centipoints = 3600, .weight = 400 };
 
-}
+} // namespace grimveil::layouts

@@ -10,30 +10,49 @@ namespace main_detail {
 using namespace gv;
 
 // Every picture of the main menu is borderless artwork that covers its control.
-constexpr ControlRecord art(std::string_view name, int left, int top, int width, int height, std::string_view asset,
-    AutoSize auto_size = AutoSize::On)
-{
-    return { .kind = ControlKind::PictureBox, .name = name, .left = left, .top = top, .width = width,
-        .height = height, .picture = asset, .fore_color = { 0x80000008 }, .back_color = { 0x80000005 },
-        .border = Border::None, .auto_size = auto_size };
+constexpr ControlRecord art(std::string_view name, int left, int top, int width, int height,
+                            std::string_view asset, AutoSize auto_size = AutoSize::On) {
+    return { .kind = ControlKind::PictureBox,
+             .name = name,
+             .left = left,
+             .top = top,
+             .width = width,
+             .height = height,
+             .picture = asset,
+             .fore_color = { 0x80000008 },
+             .back_color = { 0x80000005 },
+             .border = Border::None,
+             .auto_size = auto_size };
 }
 
 // A transparent hot-spot without caption over painted words.
 constexpr ControlRecord hot_spot(std::string_view name, std::string_view parent, int left, int top, int width,
-    int height)
-{
-    return { .kind = ControlKind::Label, .name = name, .parent = parent, .left = left, .top = top, .width = width,
-        .height = height, .back_style = BackStyle::Transparent };
+                                 int height) {
+    return { .kind = ControlKind::Label,
+             .name = name,
+             .parent = parent,
+             .left = left,
+             .top = top,
+             .width = width,
+             .height = height,
+             .back_style = BackStyle::Transparent };
 }
 
 // A gold line of the what's-new panel.
-constexpr ControlRecord news(std::string_view name, int top, int width, std::string_view caption)
-{
-    return { .kind = ControlKind::Label, .name = name, .left = 5040, .top = top, .width = width, .height = 225,
-        .caption = caption, .font = kFixedsys9, .fore_color = { 0x0002C0FF }, .back_style = BackStyle::Transparent,
-        .auto_size = AutoSize::On };
+constexpr ControlRecord news(std::string_view name, int top, int width, std::string_view caption) {
+    return { .kind = ControlKind::Label,
+             .name = name,
+             .left = 5040,
+             .top = top,
+             .width = width,
+             .height = 225,
+             .caption = caption,
+             .font = kFixedsys9,
+             .fore_color = { 0x0002C0FF },
+             .back_style = BackStyle::Transparent,
+             .auto_size = AutoSize::On };
 }
-}
+} // namespace main_detail
 
 inline constexpr gv::ControlRecord kMainMenuControls[] = {
     main_detail::art("BorderTopLeft", 3360, 2520, 1290, 1185, "Main001_BorderTopLeft"),
@@ -71,12 +90,28 @@ inline constexpr gv::ControlRecord kMainMenuControls[] = {
     main_detail::news("Label6", 3480, 1320, "New Credits"),
     main_detail::news("Label4", 3240, 1920, "New Secrets Page"),
     main_detail::news("Label3", 3000, 2760, "New Full Program Layout"),
-    { .kind = gv::ControlKind::Label, .name = "Label2", .left = 4800, .top = 2640, .width = 5385, .height = 270,
-        .caption = "What is new, what has change to bring you version 2.0.0", .font = kArial975Bold,
-        .fore_color = { 0x000080FF }, .back_color = { 0x00491007 }, .border = gv::Border::Single,
-        .back_style = gv::BackStyle::Opaque, .auto_size = gv::AutoSize::On },
-    { .kind = gv::ControlKind::Label, .name = "Label1", .left = 3360, .top = 2520, .width = 8250, .height = 5220,
-        .caption = "Label1", .back_color = { 0x00491007 }, .back_style = gv::BackStyle::Opaque },
+    { .kind = gv::ControlKind::Label,
+      .name = "Label2",
+      .left = 4800,
+      .top = 2640,
+      .width = 5385,
+      .height = 270,
+      .caption = "What is new, what has change to bring you version 2.0.0",
+      .font = kArial975Bold,
+      .fore_color = { 0x000080FF },
+      .back_color = { 0x00491007 },
+      .border = gv::Border::Single,
+      .back_style = gv::BackStyle::Opaque,
+      .auto_size = gv::AutoSize::On },
+    { .kind = gv::ControlKind::Label,
+      .name = "Label1",
+      .left = 3360,
+      .top = 2520,
+      .width = 8250,
+      .height = 5220,
+      .caption = "Label1",
+      .back_color = { 0x00491007 },
+      .back_style = gv::BackStyle::Opaque },
 };
 
 inline constexpr gv::ScreenLayout kMainMenuLayout {
@@ -92,4 +127,4 @@ inline constexpr gv::ScreenLayout kMainMenuLayout {
     .controls = kMainMenuControls,
 };
 
-}
+} // namespace grimveil::layouts

@@ -11,12 +11,10 @@ namespace grimveil::layouts {
 class Name {
 public:
     constexpr Name() = default;
-    constexpr Name(std::initializer_list<std::string_view> parts)
-    {
+    constexpr Name(std::initializer_list<std::string_view> parts) {
         for (std::string_view part : parts)
             for (char c : part) {
-                if (m_length == m_chars.size())
-                    throw "name too long";
+                if (m_length == m_chars.size()) throw "name too long";
                 m_chars[m_length++] = c;
             }
     }
@@ -28,4 +26,4 @@ private:
     std::size_t m_length { 0 };
 };
 
-}
+} // namespace grimveil::layouts

@@ -13,16 +13,24 @@ using namespace gv;
 
 // Every picture but the container is borderless AutoSize artwork in it.
 constexpr ControlRecord tile(std::string_view name, int left, int top, std::string_view asset, bool visible,
-    OleColor back = { 0x80000005 })
-{
-    return { .kind = ControlKind::PictureBox, .name = name, .parent = "Picture1", .left = left, .top = top,
-        .width = 1005, .height = 915, .visible = visible, .picture = asset, .fore_color = { 0x80000008 },
-        .back_color = back, .border = Border::None, .auto_size = AutoSize::On };
+                             OleColor back = { 0x80000005 }) {
+    return { .kind = ControlKind::PictureBox,
+             .name = name,
+             .parent = "Picture1",
+             .left = left,
+             .top = top,
+             .width = 1005,
+             .height = 915,
+             .visible = visible,
+             .picture = asset,
+             .fore_color = { 0x80000008 },
+             .back_color = back,
+             .border = Border::None,
+             .auto_size = AutoSize::On };
 }
 
 constexpr ControlRecord frame(std::string_view name, int left, int top, int width, int height,
-    std::string_view asset, OleColor back)
-{
+                              std::string_view asset, OleColor back) {
     ControlRecord r = tile(name, left, top, asset, true, back);
     r.width = width;
     r.height = height;
@@ -30,10 +38,15 @@ constexpr ControlRecord frame(std::string_view name, int left, int top, int widt
 }
 
 constexpr ControlRecord hot_spot(std::string_view name, std::string_view parent, int left, int top, int width,
-    int height)
-{
-    return { .kind = ControlKind::Label, .name = name, .parent = parent, .left = left, .top = top, .width = width,
-        .height = height, .back_style = BackStyle::Transparent };
+                                 int height) {
+    return { .kind = ControlKind::Label,
+             .name = name,
+             .parent = parent,
+             .left = left,
+             .top = top,
+             .width = width,
+             .height = height,
+             .back_style = BackStyle::Transparent };
 }
 
 inline constexpr OleColor kStone { 0x00C0C0FF };
@@ -42,11 +55,12 @@ inline constexpr OleColor kColumnSpacer { 0x00C0FFFF };
 inline constexpr std::array<int, 4> kRowSpacerTops { 1280, 2250, 3230, 4200 };
 inline constexpr std::array<int, 4> kColumnSpacerLefts { 1390, 2460, 3520, 4590 };
 inline constexpr std::array<Name, 8> kSpacerNames { Name { "imgSpacer101" }, Name { "imgSpacer102" },
-    Name { "imgSpacer103" }, Name { "imgSpacer104" }, Name { "imgSpacer201" }, Name { "imgSpacer202" },
-    Name { "imgSpacer203" }, Name { "imgSpacer204" } };
+                                                    Name { "imgSpacer103" }, Name { "imgSpacer104" },
+                                                    Name { "imgSpacer201" }, Name { "imgSpacer202" },
+                                                    Name { "imgSpacer203" }, Name { "imgSpacer204" } };
 
 constexpr std::size_t kControlCount = 1 + kFighters + 2 + 7 + 8 + kFighters;
-}
+} // namespace selection_detail
 
 // The selection screen. Within the container the highlight tiles come first,
 // so a shown highlight lies above the spacers and its own portrait; the
@@ -55,16 +69,23 @@ inline constexpr auto kSelectionControls = [] {
     using namespace selection_detail;
     std::array<gv::ControlRecord, kControlCount> c {};
     std::size_t n = 0;
-    c[n++] = { .kind = gv::ControlKind::PictureBox, .name = "Picture1", .left = 0, .top = 0, .width = 6015,
-        .height = 5510, .fore_color = { 0x80000008 }, .back_color = { 0x00000000 }, .border = gv::Border::Single };
+    c[n++] = { .kind = gv::ControlKind::PictureBox,
+               .name = "Picture1",
+               .left = 0,
+               .top = 0,
+               .width = 6015,
+               .height = 5510,
+               .fore_color = { 0x80000008 },
+               .back_color = { 0x00000000 },
+               .border = gv::Border::Single };
     // Highlight tiles and the blank tiles, row by row, left to right.
     for (int i = 0; i < kFighters; ++i) {
         const Fighter& f = kRoster[i];
-        if (f.row == 5 && f.column == 2)
-            c[n++] = tile("imgBlank01", 390, 4260, "Moves001_imgBlank01", true);
-        const gv::OleColor back = f.name == "Grellix" ? gv::OleColor { 0x00FFFF00 } : gv::OleColor { 0x80000005 };
-        c[n++] = tile(kFighterNames[i].highlight_tile, f.left, highlight_top(f), kFighterNames[i].highlight_asset,
-            false, back);
+        if (f.row == 5 && f.column == 2) c[n++] = tile("imgBlank01", 390, 4260, "Moves001_imgBlank01", true);
+        const gv::OleColor back =
+            f.name == "Grellix" ? gv::OleColor { 0x00FFFF00 } : gv::OleColor { 0x80000005 };
+        c[n++] = tile(kFighterNames[i].highlight_tile, f.left, highlight_top(f),
+                      kFighterNames[i].highlight_asset, false, back);
     }
     c[n++] = tile("imgBlank02", 4650, 4260, "Moves001_imgBlank02", true);
     c[n++] = frame("imgTop", 0, 0, 6000, 360, "Moves001_imgTop", kStone);
@@ -75,15 +96,15 @@ inline constexpr auto kSelectionControls = [] {
     c[n++] = { .kind = gv::ControlKind::Timer, .name = "Timer1", .parent = "imgLeft", .interval = 1500 };
     c[n++] = frame("imgRight", 5650, 365, 345, 4815, "Moves001_imgRight", kStone);
     for (int i = 0; i < 4; ++i)
-        c[n++] = frame(kSpacerNames[i], 360, kRowSpacerTops[i], 5325, 60, "Moves001_imgSpacer101", kRowSpacer);
+        c[n++] =
+            frame(kSpacerNames[i], 360, kRowSpacerTops[i], 5325, 60, "Moves001_imgSpacer101", kRowSpacer);
     for (int i = 0; i < 4; ++i)
         c[n++] = frame(kSpacerNames[4 + i], kColumnSpacerLefts[i], 360, 60, 4815, "Moves001_imgSpacer201",
-            kColumnSpacer);
+                       kColumnSpacer);
     for (int i = 0; i < kFighters; ++i)
         c[n++] = tile(kFighterNames[i].portrait_tile, kRoster[i].left, kRoster[i].top,
-            kFighterNames[i].portrait_asset, true);
-    if (n != c.size())
-        throw "selection layout miscounted";
+                      kFighterNames[i].portrait_asset, true);
+    if (n != c.size()) throw "selection layout miscounted";
     return c;
 }();
 
@@ -99,4 +120,4 @@ inline constexpr gv::ScreenLayout kSelectionLayout {
     .controls = kSelectionControls,
 };
 
-}
+} // namespace grimveil::layouts

@@ -10,18 +10,25 @@ namespace splash_detail {
 using namespace gv;
 
 // The seven letters of CREATED share everything but their place and glyph.
-constexpr ControlRecord letter(std::string_view name, int left, int width, std::string_view caption)
-{
-    return { .kind = ControlKind::Label, .name = name, .left = left, .top = 2880, .width = width, .height = 840,
-        .visible = false, .caption = caption, .font = kMariageD36, .fore_color = { 0x00000000 },
-        .back_style = BackStyle::Transparent, .auto_size = AutoSize::On };
+constexpr ControlRecord letter(std::string_view name, int left, int width, std::string_view caption) {
+    return { .kind = ControlKind::Label,
+             .name = name,
+             .left = left,
+             .top = 2880,
+             .width = width,
+             .height = 840,
+             .visible = false,
+             .caption = caption,
+             .font = kMariageD36,
+             .fore_color = { 0x00000000 },
+             .back_style = BackStyle::Transparent,
+             .auto_size = AutoSize::On };
 }
 
-constexpr ControlRecord chain_timer(std::string_view name, bool enabled)
-{
+constexpr ControlRecord chain_timer(std::string_view name, bool enabled) {
     return { .kind = ControlKind::Timer, .name = name, .interval = 500, .enabled = enabled };
 }
-}
+} // namespace splash_detail
 
 inline constexpr gv::ControlRecord kSplashControls[] = {
     { .kind = gv::ControlKind::Timer, .name = "Timer1", .interval = 5500 },
@@ -54,4 +61,4 @@ inline constexpr gv::ScreenLayout kSplashLayout {
     .controls = kSplashControls,
 };
 
-}
+} // namespace grimveil::layouts

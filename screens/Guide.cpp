@@ -3,16 +3,15 @@
 #include "screens/FighterPages.h"
 #include "screens/Loading.h"
 #include "screens/MainMenu.h"
-#include "screens/Selection.h"
 #include "screens/ScreenId.h"
+#include "screens/Selection.h"
 #include "screens/Splash.h"
 
 #include <array>
 
 namespace grimveil {
 
-std::span<const gv::ScreenDefinition> registry()
-{
+std::span<const gv::ScreenDefinition> registry() {
     static const auto screens = [] {
         std::array<gv::ScreenDefinition, kScreenCount> out {};
         out[index_of(ScreenId::splashBDD)] = splash_screen();
@@ -26,30 +25,28 @@ std::span<const gv::ScreenDefinition> registry()
     return screens;
 }
 
-gv::ScreenIndex start_screen() { return index_of(ScreenId::splashBDD); }
+gv::ScreenIndex start_screen() {
+    return index_of(ScreenId::splashBDD);
+}
 
-std::string check_registry()
-{
+std::string check_registry() {
     const auto screens = registry();
     for (std::size_t i = 0; i < screens.size(); ++i)
         if (screens[i].layout->name != kScreenNames[i])
-            return "registry entry " + std::to_string(i) + " is " + std::string(screens[i].layout->name)
-                + ", expected " + std::string(kScreenNames[i]);
+            return "registry entry " + std::to_string(i) + " is " + std::string(screens[i].layout->name) +
+                   ", expected " + std::string(kScreenNames[i]);
     return gv::validate_registry(screens);
 }
 
-std::span<const gv::FontSubstitute> font_substitutes()
-{
+std::span<const gv::FontSubstitute> font_substitutes() {
     // Terminus Bold 8x14 has Fixedsys's 8-pixel advance and two-pixel strokes;
     // set in a 15-pixel line it fills Fixedsys's 8 x 15 cell.
     static constexpr gv::FontSubstitute substitutes[] = {
-        { "Fixedsys", "ter-u14b_unicode.pcf", 15 },
-        { "Arial", "LiberationSans-Bold.ttf", 0 },
-        { "Futura T", "LeagueSpartan-Medium.otf", 0 },
-        { "Mariage D", "Blankenburg_UNZ1A.ttf", 0 },
+        { "Fixedsys", "ter-u14b_unicode.pcf", 15 },    { "Arial", "LiberationSans-Bold.ttf", 0 },
+        { "Futura T", "LeagueSpartan-Medium.otf", 0 }, { "Mariage D", "Blankenburg_UNZ1A.ttf", 0 },
         { "", "LiberationSans-Bold.ttf", 0 },
     };
     return substitutes;
 }
 
-}
+} // namespace grimveil

@@ -21,4 +21,4 @@ std::span<const gv::EmbeddedFile> embedded_assets();
 std::span<const gv::EmbeddedFile> embedded_fonts();
 std::span<const gv::FontSubstitute> font_substitutes();
 
-}
+} // namespace grimveil

@@ -13,10 +13,13 @@ using namespace gv::steps;
 constexpr gv::Step kTimer1[] = { show_screen(index_of(ScreenId::Moves001)) };
 
 constexpr gv::Handler kHandlers[] = {
-    { "MovesLoading_Timer1_Timer", gv::control_index(layouts::kLoadingControls, "Timer1"), gv::Event::Timer, kTimer1 },
+    { "MovesLoading_Timer1_Timer", gv::control_index(layouts::kLoadingControls, "Timer1"), gv::Event::Timer,
+      kTimer1 },
 };
+} // namespace
+
+gv::ScreenDefinition loading_screen() {
+    return { &layouts::kLoadingLayout, kHandlers };
 }
 
-gv::ScreenDefinition loading_screen() { return { &layouts::kLoadingLayout, kHandlers }; }
-
-}
+} // namespace grimveil

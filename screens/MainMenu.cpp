@@ -13,18 +13,18 @@ namespace {
 using namespace gv::steps;
 using gv::Event;
 
-constexpr int c(std::string_view name) { return gv::control_index(layouts::kMainMenuControls, name); }
+constexpr int c(std::string_view name) {
+    return gv::control_index(layouts::kMainMenuControls, name);
+}
 
 // The fighter pages in page order, with the loading notice between the
 // eleventh and the twelfth: the place both walks give it.
-constexpr std::array<gv::ScreenIndex, layouts::kFighters + 1> pages_and_notice()
-{
+constexpr std::array<gv::ScreenIndex, layouts::kFighters + 1> pages_and_notice() {
     std::array<gv::ScreenIndex, layouts::kFighters + 1> out {};
     std::size_t n = 0;
     for (int page = 1; page <= layouts::kFighters; ++page) {
         out[n++] = page_of(layouts::fighter_on_page(page));
-        if (page == 11)
-            out[n++] = index_of(ScreenId::MovesLoading);
+        if (page == 11) out[n++] = index_of(ScreenId::MovesLoading);
     }
     return out;
 }
@@ -36,8 +36,7 @@ inline constexpr auto kMinimizeAll = [] {
     std::size_t n = 0;
     out[n++] = minimize_screen(index_of(ScreenId::Main001));
     out[n++] = minimize_screen(index_of(ScreenId::Moves001));
-    for (gv::ScreenIndex s : pages_and_notice())
-        out[n++] = minimize_screen(s);
+    for (gv::ScreenIndex s : pages_and_notice()) out[n++] = minimize_screen(s);
     return out;
 }();
 
@@ -46,14 +45,14 @@ inline constexpr auto kUnloadAll = [] {
     std::size_t n = 0;
     out[n++] = unload_screen(index_of(ScreenId::Main001));
     out[n++] = unload_screen(index_of(ScreenId::Moves001));
-    for (gv::ScreenIndex s : pages_and_notice())
-        out[n++] = unload_screen(s);
+    for (gv::ScreenIndex s : pages_and_notice()) out[n++] = unload_screen(s);
     return out;
 }();
 
 // The character-moves entry: a selection screen comes up fresh through the
 // loading notice.
-constexpr gv::Step kMoves[] = { unload_screen(index_of(ScreenId::Moves001)), show_screen(index_of(ScreenId::MovesLoading)) };
+constexpr gv::Step kMoves[] = { unload_screen(index_of(ScreenId::Moves001)),
+                                show_screen(index_of(ScreenId::MovesLoading)) };
 
 constexpr gv::Handler kHandlers[] = {
     { "Main001_ClickMoves_Click", c("ClickMoves"), Event::Click, kMoves },
@@ -61,8 +60,10 @@ constexpr gv::Handler kHandlers[] = {
     { "Main001_ClickExit_Click", c("ClickExit"), Event::Click, kUnloadAll },
 };
 
+} // namespace
+
+gv::ScreenDefinition main_menu_screen() {
+    return { &layouts::kMainMenuLayout, kHandlers };
 }
 
-gv::ScreenDefinition main_menu_screen() { return { &layouts::kMainMenuLayout, kHandlers }; }
-
-}
+} // namespace grimveil

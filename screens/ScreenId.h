@@ -20,21 +20,24 @@ enum class ScreenId : gv::ScreenIndex {
 
 inline constexpr std::size_t kScreenCount = std::size_t(ScreenId::FirstFighterPage) + layouts::kFighters;
 
-constexpr gv::ScreenIndex index_of(ScreenId id) { return static_cast<gv::ScreenIndex>(id); }
+constexpr gv::ScreenIndex index_of(ScreenId id) {
+    return static_cast<gv::ScreenIndex>(id);
+}
 
 // The page screen of a fighter (`MovesVorsk`).
-constexpr gv::ScreenIndex page_of(const layouts::Fighter& f)
-{
+constexpr gv::ScreenIndex page_of(const layouts::Fighter& f) {
     return gv::ScreenIndex(index_of(ScreenId::FirstFighterPage) + f.page_number - 1);
 }
-constexpr ScreenId page_screen(const layouts::Fighter& f) { return ScreenId(page_of(f)); }
+constexpr ScreenId page_screen(const layouts::Fighter& f) {
+    return ScreenId(page_of(f));
+}
 
 inline constexpr std::array<std::string_view, kScreenCount> kScreenNames = [] {
     std::array<std::string_view, kScreenCount> names { "splashBDD", "Main001", "MovesLoading", "Moves001" };
     for (int page = 1; page <= layouts::kFighters; ++page)
-        names[index_of(ScreenId::FirstFighterPage) + page - 1]
-            = layouts::names_of(layouts::fighter_on_page(page)).page_screen.view();
+        names[index_of(ScreenId::FirstFighterPage) + page - 1] =
+            layouts::names_of(layouts::fighter_on_page(page)).page_screen.view();
     return names;
 }();
 
-}
+} // namespace grimveil

@@ -16,18 +16,20 @@ using layouts::kFighters;
 using layouts::kRoster;
 using layouts::Name;
 
-constexpr int c(std::string_view name) { return gv::control_index(layouts::kSelectionControls, name); }
+constexpr int c(std::string_view name) {
+    return gv::control_index(layouts::kSelectionControls, name);
+}
 
 constexpr int kWalk = 2 * kFighters;
 using Walk = std::array<gv::Step, kWalk>;
 
 // Both walks assign all 46 tiles in grid order, each pair portrait first,
 // whatever the tiles showed before.
-constexpr Walk walk(int highlighted)
-{
+constexpr Walk walk(int highlighted) {
     Walk w {};
     for (int g = 0; g < kFighters; ++g) {
-        const int portrait = c(kFighterNames[g].portrait_tile), highlight = c(kFighterNames[g].highlight_tile);
+        const int portrait = c(kFighterNames[g].portrait_tile),
+                  highlight = c(kFighterNames[g].highlight_tile);
         w[2 * g] = g == highlighted ? hide(portrait) : show(portrait);
         w[2 * g + 1] = g == highlighted ? show(highlight) : hide(highlight);
     }
@@ -36,8 +38,7 @@ constexpr Walk walk(int highlighted)
 
 inline constexpr auto kHighlight = [] {
     std::array<Walk, kFighters> out {};
-    for (int f = 0; f < kFighters; ++f)
-        out[f] = walk(f);
+    for (int f = 0; f < kFighters; ++f) out[f] = walk(f);
     return out;
 }();
 inline constexpr Walk kReset = walk(-1);
@@ -51,13 +52,16 @@ inline constexpr auto kOpenPage = [] {
 }();
 
 constexpr gv::Step kClickClose[] = { unload_screen(index_of(ScreenId::Moves001)) };
-constexpr gv::Step kGotoMain[] = { show_screen(index_of(ScreenId::Main001)), unload_screen(index_of(ScreenId::Moves001)) };
+constexpr gv::Step kGotoMain[] = { show_screen(index_of(ScreenId::Main001)),
+                                   unload_screen(index_of(ScreenId::Moves001)) };
 constexpr gv::Step kTimer1[] = { unload_screen(index_of(ScreenId::MovesLoading)) };
 
 // Everything a click resets on: the blank tiles, the frame and the spacers.
-inline constexpr std::array<std::string_view, 14> kResetOnClick { "imgBlank01", "imgBlank02", "imgTop", "imgBottom",
-    "imgLeft", "imgRight", "imgSpacer101", "imgSpacer102", "imgSpacer103", "imgSpacer104", "imgSpacer201",
-    "imgSpacer202", "imgSpacer203", "imgSpacer204" };
+inline constexpr std::array<std::string_view, 14> kResetOnClick {
+    "imgBlank01",   "imgBlank02",   "imgTop",       "imgBottom",    "imgLeft",
+    "imgRight",     "imgSpacer101", "imgSpacer102", "imgSpacer103", "imgSpacer104",
+    "imgSpacer201", "imgSpacer202", "imgSpacer203", "imgSpacer204"
+};
 
 inline constexpr auto kHandlerNames = [] {
     std::array<Name, 2 * kFighters + kResetOnClick.size()> out {};
@@ -66,8 +70,7 @@ inline constexpr auto kHandlerNames = [] {
         out[n++] = Name { "Moves001_", kFighterNames[f].portrait_tile, "_MouseMove" };
     for (int f = 0; f < kFighters; ++f)
         out[n++] = Name { "Moves001_", kFighterNames[f].highlight_tile, "_Click" };
-    for (std::string_view control : kResetOnClick)
-        out[n++] = Name { "Moves001_", control, "_Click" };
+    for (std::string_view control : kResetOnClick) out[n++] = Name { "Moves001_", control, "_Click" };
     return out;
 }();
 
@@ -75,7 +78,8 @@ inline constexpr auto kHandlers = [] {
     std::array<gv::Handler, 2 * kFighters + kResetOnClick.size() + 4> out {};
     std::size_t n = 0, name = 0;
     for (int f = 0; f < kFighters; ++f)
-        out[n++] = { kHandlerNames[name++], c(kFighterNames[f].portrait_tile), Event::MouseMove, kHighlight[f] };
+        out[n++] = { kHandlerNames[name++], c(kFighterNames[f].portrait_tile), Event::MouseMove,
+                     kHighlight[f] };
     for (int f = 0; f < kFighters; ++f)
         out[n++] = { kHandlerNames[name++], c(kFighterNames[f].highlight_tile), Event::Click, kOpenPage[f] };
     for (std::string_view control : kResetOnClick)
@@ -88,8 +92,10 @@ inline constexpr auto kHandlers = [] {
 }();
 static_assert(kHandlers.size() == 64);
 
+} // namespace
+
+gv::ScreenDefinition selection_screen() {
+    return { &layouts::kSelectionLayout, kHandlers };
 }
 
-gv::ScreenDefinition selection_screen() { return { &layouts::kSelectionLayout, kHandlers }; }
-
-}
+} // namespace grimveil

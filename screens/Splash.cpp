@@ -11,7 +11,9 @@ namespace {
 using namespace gv::steps;
 using gv::Event;
 
-constexpr int c(std::string_view name) { return gv::control_index(layouts::kSplashControls, name); }
+constexpr int c(std::string_view name) {
+    return gv::control_index(layouts::kSplashControls, name);
+}
 
 constexpr gv::Step kFormLoad[] = { enable(c("TimerD")) };
 // Each tick shows its own letter, passes the chain on and stops itself.
@@ -23,7 +25,8 @@ constexpr gv::Step kTimerG[] = { show(c("txtG")), enable(c("TimerN")), disable(c
 constexpr gv::Step kTimerN[] = { show(c("txtN")), enable(c("TimerSb")), disable(c("TimerN")) };
 constexpr gv::Step kTimerSb[] = { show(c("txtSb")), disable(c("TimerSb")) };
 // The main menu first, so that some screen is loaded at every moment.
-constexpr gv::Step kTimer1[] = { show_screen(index_of(ScreenId::Main001)), unload_screen(index_of(ScreenId::splashBDD)) };
+constexpr gv::Step kTimer1[] = { show_screen(index_of(ScreenId::Main001)),
+                                 unload_screen(index_of(ScreenId::splashBDD)) };
 
 constexpr gv::Handler kHandlers[] = {
     { "splashBDD_Form_Load", gv::kForm, Event::Load, kFormLoad },
@@ -37,8 +40,10 @@ constexpr gv::Handler kHandlers[] = {
     { "splashBDD_Timer1_Timer", c("Timer1"), Event::Timer, kTimer1 },
 };
 
+} // namespace
+
+gv::ScreenDefinition splash_screen() {
+    return { &layouts::kSplashLayout, kHandlers };
 }
 
-gv::ScreenDefinition splash_screen() { return { &layouts::kSplashLayout, kHandlers }; }
-
-}
+} // namespace grimveil

@@ -11,7 +11,7 @@ packages=(
   libx11-dev
   xfonts-terminus fonts-league-spartan fonts-liberation2 fonts-blankenburg
   # the artwork generator (a build tool; the program links none of it)
-  libcairo2-dev libjpeg62-turbo-dev libgif-dev
+  libcairo2-dev libjpeg62-turbo-dev libgif-dev fonts-dejavu-core
 )
 
 missing=()

@@ -16,21 +16,17 @@ namespace grimveil::testing {
 // move and let time pass, then look at screens, windows and pixels.
 struct Guide {
     explicit Guide(gv::Size display = { 1024, 768 })
-        : desktop(display)
-    {
+        : desktop(display) {
         app.set_reporter([this](std::string_view line) { errors.emplace_back(line); });
     }
 
     // Starts the program: the splash is loaded and shown at time 0.
-    void start()
-    {
+    void start() {
         gv::Status s = app.start(start_screen());
-        if (!s)
-            errors.push_back(s.error());
+        if (!s) errors.push_back(s.error());
     }
     // Starts and lets the splash hand over to the main menu.
-    void start_at_main_menu()
-    {
+    void start_at_main_menu() {
         start();
         advance(5500);
     }
@@ -40,43 +36,37 @@ struct Guide {
     void move_to(int x, int y) { desktop.move_to({ x, y }); }
 
     bool loaded(ScreenId id) const { return app.loaded(index_of(id)) != nullptr; }
-    bool shown(ScreenId id) const
-    {
+    bool shown(ScreenId id) const {
         const gv::Screen* s = app.loaded(index_of(id));
         return s && s->shown();
     }
     gv::WindowState state(ScreenId id) const { return app.loaded(index_of(id))->window_state(); }
-    std::optional<gv::HeadlessDesktop::WindowInfo> window(ScreenId id) const { return desktop.window(index_of(id)); }
-    const gv::Control& control(ScreenId id, std::string_view name) const
-    {
+    std::optional<gv::HeadlessDesktop::WindowInfo> window(ScreenId id) const {
+        return desktop.window(index_of(id));
+    }
+    const gv::Control& control(ScreenId id, std::string_view name) const {
         const gv::Control* c = app.loaded(index_of(id))->find(name);
-        if (!c)
-            throw std::runtime_error("no control " + std::string(name));
+        if (!c) throw std::runtime_error("no control " + std::string(name));
         return *c;
     }
     // Clicks the middle of a control of a shown screen, at desktop pixels.
-    void click_control(ScreenId id, std::string_view name)
-    {
+    void click_control(ScreenId id, std::string_view name) {
         gv::Point p = centre_of(id, name);
         click(p.x, p.y);
     }
-    void move_onto(ScreenId id, std::string_view name)
-    {
+    void move_onto(ScreenId id, std::string_view name) {
         gv::Point p = centre_of(id, name);
         move_to(p.x, p.y);
     }
-    gv::Point centre_of(ScreenId id, std::string_view name) const
-    {
+    gv::Point centre_of(ScreenId id, std::string_view name) const {
         const gv::Rect r = control(id, name).visible_rect;
         const gv::Rect frame = window(id)->frame;
         return { frame.x + r.x + r.width / 2, frame.y + r.y + r.height / 2 };
     }
-    std::vector<ScreenId> loaded_screens() const
-    {
+    std::vector<ScreenId> loaded_screens() const {
         std::vector<ScreenId> out;
         for (std::size_t i = 0; i < kScreenCount; ++i)
-            if (app.loaded(gv::ScreenIndex(i)))
-                out.push_back(ScreenId(i));
+            if (app.loaded(gv::ScreenIndex(i))) out.push_back(ScreenId(i));
         return out;
     }
 
@@ -88,4 +78,4 @@ struct Guide {
     std::vector<std::string> errors;
 };
 
-}
+} // namespace grimveil::testing

@@ -15,8 +15,7 @@ namespace {
 
 using Bytes = std::span<const unsigned char>;
 
-bool is_gif89a_256(Bytes b)
-{
+bool is_gif89a_256(Bytes b) {
     // "GIF89a", then the screen descriptor: a global colour table of 2^(n+1) entries.
     if (b.size() < 13 || std::string_view(reinterpret_cast<const char*>(b.data()), 6) != "GIF89a")
         return false;
@@ -24,26 +23,20 @@ bool is_gif89a_256(Bytes b)
     return (flags & 0x80) && (flags & 0x07) == 7;
 }
 
-bool gif_has_transparency(Bytes b)
-{
+bool gif_has_transparency(Bytes b) {
     // A graphic control extension (21 F9) with its transparency flag set.
     for (std::size_t i = 0; i + 4 < b.size(); ++i)
-        if (b[i] == 0x21 && b[i + 1] == 0xF9 && b[i + 2] == 4 && (b[i + 3] & 1))
-            return true;
+        if (b[i] == 0x21 && b[i + 1] == 0xF9 && b[i + 2] == 4 && (b[i + 3] & 1)) return true;
     return false;
 }
 
-bool is_baseline_jpeg(Bytes b)
-{
-    if (b.size() < 4 || b[0] != 0xFF || b[1] != 0xD8)
-        return false;
+bool is_baseline_jpeg(Bytes b) {
+    if (b.size() < 4 || b[0] != 0xFF || b[1] != 0xD8) return false;
     // Walk the markers up to the frame header: SOF0 is baseline.
     for (std::size_t i = 2; i + 4 < b.size();) {
-        if (b[i] != 0xFF)
-            return false;
+        if (b[i] != 0xFF) return false;
         const unsigned marker = b[i + 1];
-        if (marker == 0xC0)
-            return true;
+        if (marker == 0xC0) return true;
         if (marker >= 0xC1 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
             return false; // progressive, lossless or arithmetic
         i += 2 + ((std::size_t(b[i + 2]) << 8) | b[i + 3]);
@@ -54,17 +47,14 @@ bool is_baseline_jpeg(Bytes b)
 struct IconEntry {
     int width, height, colours;
 };
-std::vector<IconEntry> icon_entries(Bytes b)
-{
+std::vector<IconEntry> icon_entries(Bytes b) {
     std::vector<IconEntry> out;
-    if (b.size() < 6 || b[0] != 0 || b[1] != 0 || b[2] != 1 || b[3] != 0)
-        return out;
+    if (b.size() < 6 || b[0] != 0 || b[1] != 0 || b[2] != 1 || b[3] != 0) return out;
     const int count = b[4] | (b[5] << 8);
     for (int i = 0; i < count && 6 + 16 * (i + 1) <= int(b.size()); ++i) {
         const unsigned char* e = b.data() + 6 + 16 * i;
         const std::size_t offset = e[12] | (e[13] << 8) | (e[14] << 16) | (std::size_t(e[15]) << 24);
-        if (offset + 16 > b.size() || b[offset] != 40)
-            return {}; // BMP entries only
+        if (offset + 16 > b.size() || b[offset] != 40) return {}; // BMP entries only
         const int bits = b[offset + 14] | (b[offset + 15] << 8);
         out.push_back({ e[0] ? e[0] : 256, e[1] ? e[1] : 256, 1 << bits });
     }
@@ -75,15 +65,12 @@ struct Assets : ::testing::Test {
     gv::AssetStore store { embedded_assets() };
 };
 
-TEST_F(Assets, EveryPictureOfEveryLayoutDecodesInItsFormat)
-{
+TEST_F(Assets, EveryPictureOfEveryLayoutDecodesInItsFormat) {
     std::set<std::string_view> named;
     for (const gv::ScreenDefinition& def : registry()) {
-        if (!def.layout->picture.empty())
-            named.insert(def.layout->picture);
+        if (!def.layout->picture.empty()) named.insert(def.layout->picture);
         for (const gv::ControlRecord& c : def.layout->controls)
-            if (!c.picture.empty())
-                named.insert(c.picture);
+            if (!c.picture.empty()) named.insert(c.picture);
     }
     ASSERT_FALSE(named.empty());
     for (std::string_view name : named) {
@@ -105,8 +92,7 @@ TEST_F(Assets, EveryPictureOfEveryLayoutDecodesInItsFormat)
         EXPECT_TRUE(named.count(expected)) << expected;
 }
 
-TEST_F(Assets, AutoSizeControlsAgreeWithTheirPictures)
-{
+TEST_F(Assets, AutoSizeControlsAgreeWithTheirPictures) {
     // A layout stores the size an AutoSize picture control takes from its
     // picture; the artwork must have exactly that size.
     for (const gv::ScreenDefinition& def : registry()) {
@@ -117,20 +103,21 @@ TEST_F(Assets, AutoSizeControlsAgreeWithTheirPictures)
             ASSERT_NE(p, nullptr) << c.picture;
             const int border = c.has_border() ? 2 : 0;
             EXPECT_EQ(gv::twips_to_pixels(c.width), p->width() + border) << def.layout->name << "." << c.name;
-            EXPECT_EQ(gv::twips_to_pixels(c.height), p->height() + border) << def.layout->name << "." << c.name;
+            EXPECT_EQ(gv::twips_to_pixels(c.height), p->height() + border)
+                << def.layout->name << "." << c.name;
         }
     }
 }
 
-TEST_F(Assets, PicturesCutByTheirControlsHaveTheirOwnSizes)
-{
+TEST_F(Assets, PicturesCutByTheirControlsHaveTheirOwnSizes) {
     struct Case {
         std::string_view name;
         int width, height;
     } cases[] = {
-        { "splashBDD_Background", 584, 264 }, { "Main001_Picture5", 300, 2 }, { "Main001_Picture4", 2, 300 },
-        { "Main001_Picture1", 2, 500 }, { "Main001_BorderBottom", 500, 2 }, { "Main001_Picture10", 2, 600 },
-        { "Main001_Picture8", 700, 2 }, { "MovesLoading_Picture1", 465, 60 },
+        { "splashBDD_Background", 584, 264 }, { "Main001_Picture5", 300, 2 },
+        { "Main001_Picture4", 2, 300 },       { "Main001_Picture1", 2, 500 },
+        { "Main001_BorderBottom", 500, 2 },   { "Main001_Picture10", 2, 600 },
+        { "Main001_Picture8", 700, 2 },       { "MovesLoading_Picture1", 465, 60 },
     };
     for (const Case& c : cases) {
         const gv::Bitmap* p = store.picture(c.name);
@@ -139,8 +126,7 @@ TEST_F(Assets, PicturesCutByTheirControlsHaveTheirOwnSizes)
     }
 }
 
-TEST_F(Assets, IconsHaveTheirImages)
-{
+TEST_F(Assets, IconsHaveTheirImages) {
     struct Case {
         std::string_view name;
         std::vector<std::pair<int, int>> sizes_and_colours;
@@ -161,8 +147,7 @@ TEST_F(Assets, IconsHaveTheirImages)
     }
 }
 
-TEST_F(Assets, HighlightTilesAreTheirPortraitsInARedFrame)
-{
+TEST_F(Assets, HighlightTilesAreTheirPortraitsInARedFrame) {
     const gv::Rgb rings[] = { gv::rgb(255, 0, 0), gv::rgb(191, 0, 0), gv::rgb(127, 0, 0) };
     std::set<std::vector<gv::Rgb>> distinct;
     for (const auto& names : layouts::kFighterNames) {
@@ -187,9 +172,10 @@ TEST_F(Assets, HighlightTilesAreTheirPortraitsInARedFrame)
             distinct.insert(std::vector<gv::Rgb>(b->data(), b->data() + 67 * 61));
     }
     for (std::string_view blank : { "Moves001_imgBlank01", "Moves001_imgBlank02" })
-        distinct.insert(std::vector<gv::Rgb>(store.picture(blank)->data(), store.picture(blank)->data() + 67 * 61));
+        distinct.insert(
+            std::vector<gv::Rgb>(store.picture(blank)->data(), store.picture(blank)->data() + 67 * 61));
     EXPECT_EQ(distinct.size(), 2u * layouts::kFighters + 2) << "no two tile pictures alike";
 }
 
-}
-}
+} // namespace
+} // namespace grimveil::testing

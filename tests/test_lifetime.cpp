@@ -20,7 +20,9 @@ constexpr gv::ControlRecord kStartControls[] = {
     hot_spot("PressHere", {}, 450, 0, 150, 150),
     { .kind = gv::ControlKind::Timer, .name = "Tick", .interval = 100, .enabled = false },
 };
-constexpr int s(std::string_view n) { return gv::control_index(kStartControls, n); }
+constexpr int s(std::string_view n) {
+    return gv::control_index(kStartControls, n);
+}
 constexpr gv::Step kSelfFirst[] = { unload_screen(kStart), show_screen(kB) };
 constexpr gv::Step kFail[] = { hide(s("Flag")), show_screen(kC), show_screen(kB) };
 constexpr gv::Step kPressHere[] = { enable(s("Tick")) };
@@ -31,8 +33,12 @@ constexpr gv::Handler kStartHandlers[] = {
     { "Start_PressHere_Click", s("PressHere"), Event::Click, kPressHere },
     { "Start_Tick_Timer", s("Tick"), Event::Timer, kTick },
 };
-constexpr gv::ScreenLayout kStartLayout { .name = "Start", .caption = "Start", .back_color = { 0 },
-    .client_width = 9000, .client_height = 3000, .controls = kStartControls };
+constexpr gv::ScreenLayout kStartLayout { .name = "Start",
+                                          .caption = "Start",
+                                          .back_color = { 0 },
+                                          .client_width = 9000,
+                                          .client_height = 3000,
+                                          .controls = kStartControls };
 
 constexpr gv::ControlRecord kBControls[] = {
     picture_box("Flag", {}, 0, 0, 150, 150),
@@ -42,27 +48,35 @@ constexpr gv::Step kBTimer[] = { hide(gv::control_index(kBControls, "Flag")) };
 constexpr gv::Handler kBHandlers[] = {
     { "B_BTimer_Timer", gv::control_index(kBControls, "BTimer"), Event::Timer, kBTimer },
 };
-constexpr gv::ScreenLayout kBLayout { .name = "B", .caption = "B", .back_color = { 0 }, .client_width = 1500,
-    .client_height = 1500, .controls = kBControls };
+constexpr gv::ScreenLayout kBLayout { .name = "B",
+                                      .caption = "B",
+                                      .back_color = { 0 },
+                                      .client_width = 1500,
+                                      .client_height = 1500,
+                                      .controls = kBControls };
 
-constexpr gv::ScreenLayout kCLayout { .name = "C", .caption = "C", .back_color = { 0 }, .client_width = 1500,
-    .client_height = 1500, .start_position = gv::StartPosition::WindowsDefault };
+constexpr gv::ScreenLayout kCLayout { .name = "C",
+                                      .caption = "C",
+                                      .back_color = { 0 },
+                                      .client_width = 1500,
+                                      .client_height = 1500,
+                                      .start_position = gv::StartPosition::WindowsDefault,
+                                      .controls = {} };
 
-const gv::ScreenDefinition kScreens[] = { { &kStartLayout, kStartHandlers }, { &kBLayout, kBHandlers },
-    { &kCLayout, {} } };
+const gv::ScreenDefinition kScreens[] = { { &kStartLayout, kStartHandlers },
+                                          { &kBLayout, kBHandlers },
+                                          { &kCLayout, {} } };
 
 struct Lifetime : ::testing::Test {
     FixtureProgram program { kScreens };
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_EQ(gv::validate_registry(kScreens), "");
         ASSERT_TRUE(program.app.start(kStart).is_ok());
     }
     gv::Application& app() { return program.app; }
     bool loaded(gv::ScreenIndex i) { return app().loaded(i) != nullptr; }
     bool shown(gv::ScreenIndex i) { return loaded(i) && app().loaded(i)->shown(); }
-    void click_start(std::string_view control)
-    {
+    void click_start(std::string_view control) {
         gv::Rect r = app().loaded(kStart)->find(control)->screen_rect;
         gv::Rect f = program.desktop.window(kStart)->frame;
         program.desktop.click({ f.x + r.x + 2, f.y + r.y + 2 });
@@ -76,8 +90,7 @@ struct After {
     WindowState state;
 };
 
-TEST_F(Lifetime, TransitionTable)
-{
+TEST_F(Lifetime, TransitionTable) {
     struct Case {
         Before before;
         Op op;
@@ -98,34 +111,47 @@ TEST_F(Lifetime, TransitionTable)
     for (const Case& c : cases) {
         app().unload(kB);
         switch (c.before) {
-        case Before::NotLoaded: break;
-        case Before::LoadedHidden: ASSERT_TRUE(app().minimize(kB).is_ok()); break;
-        case Before::Shown: ASSERT_TRUE(app().show(kB).is_ok()); break;
+        case Before::NotLoaded:
+            break;
+        case Before::LoadedHidden:
+            ASSERT_TRUE(app().minimize(kB).is_ok());
+            break;
+        case Before::Shown:
+            ASSERT_TRUE(app().show(kB).is_ok());
+            break;
         case Before::ShownMinimized:
             ASSERT_TRUE(app().show(kB).is_ok());
             ASSERT_TRUE(app().minimize(kB).is_ok());
             break;
         }
         switch (c.op) {
-        case Op::Show: ASSERT_TRUE(app().show(kB).is_ok()); break;
-        case Op::Minimize: ASSERT_TRUE(app().minimize(kB).is_ok()); break;
-        case Op::Unload: app().unload(kB); break;
-        case Op::UserRestore: break;
+        case Op::Show:
+            ASSERT_TRUE(app().show(kB).is_ok());
+            break;
+        case Op::Minimize:
+            ASSERT_TRUE(app().minimize(kB).is_ok());
+            break;
+        case Op::Unload:
+            app().unload(kB);
+            break;
+        case Op::UserRestore:
+            break;
         }
         const std::string what = "case " + std::to_string(&c - cases);
         EXPECT_EQ(loaded(kB), c.after.loaded) << what;
         EXPECT_EQ(shown(kB), c.after.shown) << what;
-        if (c.after.loaded)
+        if (c.after.loaded) {
             EXPECT_EQ(app().loaded(kB)->window_state(), c.after.state) << what;
+        }
         auto window = program.desktop.window(kB);
         EXPECT_EQ(window.has_value(), c.after.loaded) << what << ": a loaded screen has a window, no other";
-        if (window && c.after.shown)
+        if (window && c.after.shown) {
             EXPECT_EQ(window->state, c.after.state) << what << ": the window system agrees";
+        }
     }
 }
 
-TEST_F(Lifetime, ShowingPutsInFrontAndFreshCopyRebuildsFromTheLayout)
-{
+TEST_F(Lifetime, ShowingPutsInFrontAndFreshCopyRebuildsFromTheLayout) {
     ASSERT_TRUE(app().show(kB).is_ok());
     EXPECT_EQ(program.desktop.windows().back().tag, kB) << "a shown screen is in front";
     const int flag = gv::control_index(kBControls, "Flag");
@@ -143,16 +169,14 @@ TEST_F(Lifetime, ShowingPutsInFrontAndFreshCopyRebuildsFromTheLayout)
     EXPECT_FALSE(app().loaded(kB)->controls()[flag].visible);
 }
 
-TEST_F(Lifetime, DefaultPlaceIsNotCentred)
-{
+TEST_F(Lifetime, DefaultPlaceIsNotCentred) {
     ASSERT_TRUE(app().show(kC).is_ok());
     gv::Rect frame = program.desktop.window(kC)->frame;
     EXPECT_NE(frame.origin(), (gv::Point { 270, 190 }));
     EXPECT_TRUE(gv::Rect({ 0, 0, 640, 480 }).contains(frame.origin()));
 }
 
-TEST_F(Lifetime, TimersTickWhileHiddenAndStopWhenUnloaded)
-{
+TEST_F(Lifetime, TimersTickWhileHiddenAndStopWhenUnloaded) {
     ASSERT_TRUE(app().minimize(kB).is_ok()); // loaded hidden
     const int flag = gv::control_index(kBControls, "Flag");
     program.advance(300);
@@ -161,8 +185,7 @@ TEST_F(Lifetime, TimersTickWhileHiddenAndStopWhenUnloaded)
     EXPECT_FALSE(app().next_timer_deadline().has_value()) << "an unloaded screen has no timers";
 }
 
-TEST_F(Lifetime, SwitchingATimerOnStartsAFullInterval)
-{
+TEST_F(Lifetime, SwitchingATimerOnStartsAFullInterval) {
     program.advance(50);
     click_start("PressHere"); // enables Tick (100 ms) at t = 50
     EXPECT_EQ(app().next_timer_deadline(), 150);
@@ -172,8 +195,7 @@ TEST_F(Lifetime, SwitchingATimerOnStartsAFullInterval)
     EXPECT_FALSE(app().loaded(kStart)->find("Flag")->visible);
 }
 
-TEST_F(Lifetime, HandlerThatUnloadsItsOwnScreenGoesOn)
-{
+TEST_F(Lifetime, HandlerThatUnloadsItsOwnScreenGoesOn) {
     click_start("SelfFirst");
     EXPECT_FALSE(loaded(kStart));
     EXPECT_TRUE(shown(kB)) << "the step after the unload still ran";
@@ -181,8 +203,7 @@ TEST_F(Lifetime, HandlerThatUnloadsItsOwnScreenGoesOn)
     EXPECT_TRUE(program.errors.empty());
 }
 
-TEST_F(Lifetime, ProgramEndsAfterTheHandlerThatUnloadsTheLastScreen)
-{
+TEST_F(Lifetime, ProgramEndsAfterTheHandlerThatUnloadsTheLastScreen) {
     ASSERT_TRUE(app().minimize(kC).is_ok()); // hidden, but it keeps the program running
     app().unload(kStart);
     EXPECT_FALSE(app().finished());
@@ -192,8 +213,7 @@ TEST_F(Lifetime, ProgramEndsAfterTheHandlerThatUnloadsTheLastScreen)
     EXPECT_TRUE(app().finished());
 }
 
-TEST_F(Lifetime, FailingStepStopsItsHandlerAndIsReportedByName)
-{
+TEST_F(Lifetime, FailingStepStopsItsHandlerAndIsReportedByName) {
     program.desktop.fail_next_create();
     click_start("Fail");
     ASSERT_EQ(program.errors.size(), 1u);
@@ -205,19 +225,17 @@ TEST_F(Lifetime, FailingStepStopsItsHandlerAndIsReportedByName)
     EXPECT_TRUE(shown(kB)) << "the program goes on";
 }
 
-TEST_F(Lifetime, ClickIsPressAndReleaseOverTheSameControl)
-{
+TEST_F(Lifetime, ClickIsPressAndReleaseOverTheSameControl) {
     gv::Rect f = program.desktop.window(kStart)->frame;
-    program.desktop.press({ f.x + 2, f.y + 2 });         // on SelfFirst
-    program.desktop.release({ f.x + 12, f.y + 2 });      // on Fail
+    program.desktop.press({ f.x + 2, f.y + 2 });    // on SelfFirst
+    program.desktop.release({ f.x + 12, f.y + 2 }); // on Fail
     EXPECT_TRUE(loaded(kStart)) << "no click when the release is over another control";
     program.desktop.press({ f.x + 2, f.y + 2 });
     program.desktop.release({ f.x + 3, f.y + 3 });
     EXPECT_FALSE(loaded(kStart));
 }
 
-TEST_F(Lifetime, CloseRequestUnloadsThatScreen)
-{
+TEST_F(Lifetime, CloseRequestUnloadsThatScreen) {
     ASSERT_TRUE(app().show(kB).is_ok());
     program.desktop.request_close(kB);
     EXPECT_FALSE(loaded(kB));
@@ -225,8 +243,7 @@ TEST_F(Lifetime, CloseRequestUnloadsThatScreen)
     EXPECT_TRUE(app().finished());
 }
 
-TEST(Registry, ValidationFindsBrokenPromises)
-{
+TEST(Registry, ValidationFindsBrokenPromises) {
     static constexpr gv::ControlRecord orphan[] = { hot_spot("Child", "Nobody", 0, 0, 15, 15) };
     static constexpr gv::ScreenLayout orphan_layout { .name = "X", .caption = "", .controls = orphan };
     static constexpr gv::Step bad_step[] = { enable(0) }; // a label is no timer
@@ -253,5 +270,5 @@ TEST(Registry, ValidationFindsBrokenPromises)
     EXPECT_EQ(gv::validate_registry(kScreens), "");
 }
 
-}
-}
+} // namespace
+} // namespace grimveil::testing

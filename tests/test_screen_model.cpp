@@ -11,7 +11,9 @@ namespace grimveil::testing {
 namespace {
 
 using gv::rgb;
-constexpr int px(int pixels) { return pixels * 15; }
+constexpr int px(int pixels) {
+    return pixels * 15;
+}
 
 constexpr gv::OleColor kGrey { 0x00808080 };
 constexpr gv::OleColor kWhite { 0x00FFFFFF };
@@ -26,44 +28,62 @@ constexpr gv::ControlRecord kPaintControls[] = {
     picture_box("Under", {}, px(20), px(20), px(30), px(30), {}, kGreen),
     picture_box("Box", {}, px(60), px(10), px(40), px(40), {}, kWhite, gv::Border::Single),
     picture_box("Spill", "Box", px(30), px(30), px(20), px(20), {}, kRed),
-    picture_box("NegTop", {}, px(120), -10, px(10), px(10), "rows", kWhite, gv::Border::None, true, gv::AutoSize::On),
+    picture_box("NegTop", {}, px(120), -10, px(10), px(10), "rows", kWhite, gv::Border::None, true,
+                gv::AutoSize::On),
     picture_box("Hidden", {}, px(150), px(10), px(40), px(40), {}, kRed, gv::Border::None, false),
     hot_spot("HiddenSpot", "Hidden", 0, 0, px(40), px(40)),
     picture_box("Over", {}, px(40), px(60), px(20), px(20), {}, kMagenta),
-    { .kind = gv::ControlKind::Label, .name = "Opaque", .left = px(10), .top = px(60), .width = px(50),
-        .height = px(20), .back_color = kYellow, .back_style = gv::BackStyle::Opaque },
-    { .kind = gv::ControlKind::Label, .name = "Below", .left = px(150), .top = px(10), .width = px(40),
-        .height = px(40), .back_color = kBlue, .back_style = gv::BackStyle::Opaque },
+    { .kind = gv::ControlKind::Label,
+      .name = "Opaque",
+      .left = px(10),
+      .top = px(60),
+      .width = px(50),
+      .height = px(20),
+      .back_color = kYellow,
+      .back_style = gv::BackStyle::Opaque },
+    { .kind = gv::ControlKind::Label,
+      .name = "Below",
+      .left = px(150),
+      .top = px(10),
+      .width = px(40),
+      .height = px(40),
+      .back_color = kBlue,
+      .back_style = gv::BackStyle::Opaque },
     picture_box("Big", {}, px(10), px(85), px(20), px(10), "big100", kRed),
 };
 
-constexpr gv::ScreenLayout kPaintLayout { .name = "Paint", .caption = "Paint", .back_color = kGrey,
-    .client_width = px(200), .client_height = px(100), .controls = kPaintControls };
+constexpr gv::ScreenLayout kPaintLayout { .name = "Paint",
+                                          .caption = "Paint",
+                                          .back_color = kGrey,
+                                          .client_width = px(200),
+                                          .client_height = px(100),
+                                          .controls = kPaintControls };
 const gv::ScreenDefinition kPaintScreens[] = { { &kPaintLayout, {} } };
 
 struct PaintFixture : ::testing::Test {
     FixtureProgram program { kPaintScreens };
     void SetUp() override { ASSERT_TRUE(program.app.start(0).is_ok()); }
     gv::Rgb at(int x, int y) const { return program.pixel(0, x, y); }
-    std::string_view hit(int x, int y) const
-    {
+    std::string_view hit(int x, int y) const {
         const gv::Screen& s = *program.app.loaded(0);
         int i = s.control_at({ x, y });
         return i == gv::kForm ? "Form" : s.controls()[i].name();
     }
 };
 
-TEST_F(PaintFixture, PaintsInLayoutOrderWithPicturesAboveLabels)
-{
+TEST_F(PaintFixture, PaintsInLayoutOrderWithPicturesAboveLabels) {
     struct Case {
         int x, y;
         gv::Rgb expected;
         const char* why;
     } cases[] = {
-        { 25, 25, rgb(0, 0, 255), "the earlier picture control lies on top, its picture drawn at its top-left" },
-        { 35, 35, rgb(255, 255, 255), "beyond its picture a control shows its BackColor, still above the later one" },
+        { 25, 25, rgb(0, 0, 255),
+          "the earlier picture control lies on top, its picture drawn at its top-left" },
+        { 35, 35, rgb(255, 255, 255),
+          "beyond its picture a control shows its BackColor, still above the later one" },
         { 45, 45, rgb(0, 255, 0), "the later control shows where the earlier one does not reach" },
-        { 45, 65, rgb(255, 0, 255), "a picture control lies above a label of its container, whatever the order" },
+        { 45, 65, rgb(255, 0, 255),
+          "a picture control lies above a label of its container, whatever the order" },
         { 15, 65, rgb(255, 255, 0), "an opaque label fills its rectangle" },
         { 5, 5, rgb(128, 128, 128), "the screen's BackColor elsewhere" },
         { 160, 20, rgb(0, 0, 255), "a hidden picture control is not drawn, and neither are its children" },
@@ -75,8 +95,7 @@ TEST_F(PaintFixture, PaintsInLayoutOrderWithPicturesAboveLabels)
         EXPECT_EQ(at(c.x, c.y), c.expected) << c.why << " at (" << c.x << ", " << c.y << ")";
 }
 
-TEST_F(PaintFixture, ClipsToTheParentAndDrawsBordersInsideTheEdge)
-{
+TEST_F(PaintFixture, ClipsToTheParentAndDrawsBordersInsideTheEdge) {
     EXPECT_EQ(at(60, 10), rgb(0, 0, 0)) << "the border is the control's outermost pixel";
     EXPECT_EQ(at(99, 49), rgb(0, 0, 0)) << "the border covers the last column and row too";
     EXPECT_EQ(at(61, 11), rgb(255, 255, 255)) << "the inner area starts one pixel in";
@@ -90,25 +109,22 @@ TEST_F(PaintFixture, ClipsToTheParentAndDrawsBordersInsideTheEdge)
     EXPECT_EQ(at(121, 9), rgb(128, 128, 128)) << "AutoSize made the control exactly the picture's size";
 }
 
-TEST_F(PaintFixture, HitTestingFollowsPaintOrderAndClipping)
-{
+TEST_F(PaintFixture, HitTestingFollowsPaintOrderAndClipping) {
     struct Case {
         int x, y;
         std::string_view expected;
     } cases[] = {
-        { 25, 25, "Top" }, { 35, 35, "Top" }, { 45, 45, "Under" }, { 92, 42, "Spill" }, { 61, 11, "Box" },
-        { 60, 10, "Box" },   // the border belongs to the control
-        { 102, 45, "Form" }, // the clipped part of a child takes no mouse
+        { 25, 25, "Top" },    { 35, 35, "Top" },    { 45, 45, "Under" },
+        { 92, 42, "Spill" },  { 61, 11, "Box" },    { 60, 10, "Box" }, // the border belongs to the control
+        { 102, 45, "Form" },  // the clipped part of a child takes no mouse
         { 160, 20, "Below" }, // a hidden control and its children pass the mouse on
-        { 45, 65, "Over" }, { 15, 65, "Opaque" }, { 5, 5, "Form" }, { 199, 99, "Form" },
-        { 40, 30, "Under" }, // half-open: Top covers 10 <= x < 40
+        { 45, 65, "Over" },   { 15, 65, "Opaque" }, { 5, 5, "Form" },
+        { 199, 99, "Form" },  { 40, 30, "Under" }, // half-open: Top covers 10 <= x < 40
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(hit(c.x, c.y), c.expected) << "at (" << c.x << ", " << c.y << ")";
+    for (const Case& c : cases) EXPECT_EQ(hit(c.x, c.y), c.expected) << "at (" << c.x << ", " << c.y << ")";
 }
 
-TEST_F(PaintFixture, ShowingAControlRepaintsOnlyItsRectangle)
-{
+TEST_F(PaintFixture, ShowingAControlRepaintsOnlyItsRectangle) {
     const auto before = program.desktop.window(0)->presented_pixels;
     gv::Screen& s = *program.app.loaded(0);
     s.set_control_visible(gv::control_index(kPaintControls, "Hidden"), true);
@@ -120,19 +136,15 @@ TEST_F(PaintFixture, ShowingAControlRepaintsOnlyItsRectangle)
     EXPECT_GT(before, 0);
 }
 
-TEST(CaptionLayout, MnemonicRule)
-{
+TEST(CaptionLayout, MnemonicRule) {
     struct Case {
         std::string_view caption, shown;
         std::vector<int> underlined;
     } cases[] = {
-        { "Plain", "Plain", {} },
-        { "&File", "File", { 0 } },
-        { "Save &As", "Save As", { 5 } },
-        { "Tom && Jerry", "Tom & Jerry", {} },
+        { "Plain", "Plain", {} },         { "&File", "File", { 0 } },
+        { "Save &As", "Save As", { 5 } }, { "Tom && Jerry", "Tom & Jerry", {} },
         { "a& b", "a b", { 1 } }, // before a space: no ampersand, the space is underlined
-        { "&&&x", "&x", { 1 } },
-        { "end&", "end", {} },
+        { "&&&x", "&x", { 1 } },          { "end&", "end", {} },
     };
     for (const Case& c : cases) {
         gv::DisplayText t = gv::apply_mnemonics(c.caption);
@@ -146,8 +158,7 @@ struct FontFixture : ::testing::Test {
     const gv::Font& fixedsys() { return *fonts.font(layouts::kFixedsys9); }
 };
 
-TEST_F(FontFixture, FixedsysStandInKeepsTheEightByFifteenCell)
-{
+TEST_F(FontFixture, FixedsysStandInKeepsTheEightByFifteenCell) {
     const gv::Font& f = fixedsys();
     EXPECT_EQ(f.line_height(), 15);
     for (unsigned char c : std::string_view("AiW.& \x93\xe9\x80"))
@@ -156,21 +167,19 @@ TEST_F(FontFixture, FixedsysStandInKeepsTheEightByFifteenCell)
     EXPECT_FALSE(f.glyph(0x80).coverage.empty()) << "the euro sign at 0x80 renders";
 }
 
-TEST_F(FontFixture, EveryFaceOfTheLayoutsHasAStandIn)
-{
-    for (const gv::FontSpec& spec :
-        { layouts::kFixedsys9, layouts::kArial975Bold, layouts::kArial825Bold, layouts::kFuturaT1575Medium,
-            layouts::kMariageD36, gv::FontSpec {} }) {
+TEST_F(FontFixture, EveryFaceOfTheLayoutsHasAStandIn) {
+    for (const gv::FontSpec& spec : { layouts::kFixedsys9, layouts::kArial975Bold, layouts::kArial825Bold,
+                                      layouts::kFuturaT1575Medium, layouts::kMariageD36, gv::FontSpec {} }) {
         const gv::Font* f = fonts.font(spec);
         ASSERT_NE(f, nullptr) << spec.face << ": " << fonts.last_error();
         EXPECT_GT(f->text_width("Grimveil"), 0) << spec.face;
         EXPECT_GT(f->line_height(), 0) << spec.face;
     }
-    EXPECT_GT(fonts.font(layouts::kMariageD36)->line_height(), fonts.font(layouts::kArial975Bold)->line_height());
+    EXPECT_GT(fonts.font(layouts::kMariageD36)->line_height(),
+              fonts.font(layouts::kArial975Bold)->line_height());
 }
 
-TEST_F(FontFixture, WrapsAtSpacesAndBreaksOverlongWords)
-{
+TEST_F(FontFixture, WrapsAtSpacesAndBreaksOverlongWords) {
     const gv::Font& f = fixedsys(); // 8 px per character
     struct Case {
         std::string_view text;
@@ -188,20 +197,28 @@ TEST_F(FontFixture, WrapsAtSpacesAndBreaksOverlongWords)
     for (const Case& c : cases) {
         auto lines = gv::wrap_text(f, c.text, c.width);
         std::vector<std::string_view> got;
-        for (auto& l : lines)
-            got.push_back(c.text.substr(l.start, l.length));
+        for (auto& l : lines) got.push_back(c.text.substr(l.start, l.length));
         EXPECT_EQ(got, c.lines) << "\"" << c.text << "\" in " << c.width << " px";
     }
 }
 
 // Labels drawn through a screen: AutoSize, borders, cutting and underlines.
 constexpr gv::ControlRecord label(std::string_view name, int left, int top, int width, int height,
-    std::string_view caption, gv::Border border, gv::AutoSize auto_size,
-    gv::BackStyle style = gv::BackStyle::Transparent)
-{
-    return { .kind = gv::ControlKind::Label, .name = name, .left = left, .top = top, .width = width,
-        .height = height, .caption = caption, .font = layouts::kFixedsys9, .fore_color = { 0x00FFFFFF },
-        .back_color = { 0x00FF0000 }, .border = border, .back_style = style, .auto_size = auto_size };
+                                  std::string_view caption, gv::Border border, gv::AutoSize auto_size,
+                                  gv::BackStyle style = gv::BackStyle::Transparent) {
+    return { .kind = gv::ControlKind::Label,
+             .name = name,
+             .left = left,
+             .top = top,
+             .width = width,
+             .height = height,
+             .caption = caption,
+             .font = layouts::kFixedsys9,
+             .fore_color = { 0x00FFFFFF },
+             .back_color = { 0x00FF0000 },
+             .border = border,
+             .back_style = style,
+             .auto_size = auto_size };
 }
 
 constexpr gv::ControlRecord kLabelControls[] = {
@@ -209,16 +226,19 @@ constexpr gv::ControlRecord kLabelControls[] = {
     label("Bordered", 0, px(20), 15, 15, "ABCDEF", gv::Border::Single, gv::AutoSize::On),
     label("Amp", 0, px(40), 15, 15, "A&&B&C", gv::Border::None, gv::AutoSize::On),
     label("Wrapped", px(100), 0, px(40), px(30), "aaa bbb ccc", gv::Border::None, gv::AutoSize::Off,
-        gv::BackStyle::Opaque),
+          gv::BackStyle::Opaque),
     label("Under", px(100), px(60), 15, 15, "&A", gv::Border::None, gv::AutoSize::On),
     label("NotUnder", px(150), px(60), 15, 15, "A", gv::Border::None, gv::AutoSize::On),
 };
-constexpr gv::ScreenLayout kLabelLayout { .name = "Labels", .caption = "Labels", .back_color = { 0 },
-    .client_width = px(200), .client_height = px(100), .controls = kLabelControls };
+constexpr gv::ScreenLayout kLabelLayout { .name = "Labels",
+                                          .caption = "Labels",
+                                          .back_color = { 0 },
+                                          .client_width = px(200),
+                                          .client_height = px(100),
+                                          .controls = kLabelControls };
 const gv::ScreenDefinition kLabelScreens[] = { { &kLabelLayout, {} } };
 
-TEST(Labels, AutoSizeMeasuresTheDisplayedTextPlusTheBorder)
-{
+TEST(Labels, AutoSizeMeasuresTheDisplayedTextPlusTheBorder) {
     FixtureProgram program(kLabelScreens);
     ASSERT_TRUE(program.app.start(0).is_ok());
     const gv::Screen& s = *program.app.loaded(0);
@@ -231,21 +251,18 @@ TEST(Labels, AutoSizeMeasuresTheDisplayedTextPlusTheBorder)
     EXPECT_EQ(twips_size("Amp"), std::pair(480, 225)) << "\"A&&B&C\" shows four characters: A&BC";
 }
 
-TEST(Labels, WrappedLabelIsCutAtItsRectangleAndUnderlinesMark)
-{
+TEST(Labels, WrappedLabelIsCutAtItsRectangleAndUnderlinesMark) {
     FixtureProgram program(kLabelScreens);
     ASSERT_TRUE(program.app.start(0).is_ok());
     auto row_has = [&](int x0, int x1, int y, gv::Rgb c) {
         for (int x = x0; x < x1; ++x)
-            if (program.pixel(0, x, y) == c)
-                return true;
+            if (program.pixel(0, x, y) == c) return true;
         return false;
     };
     const gv::Rgb white = rgb(255, 255, 255);
     // "aaa bbb ccc" in 40 px: three lines of 15 px, but the label is 30 px high.
     bool second_line_drawn = false;
-    for (int y = 15; y < 30; ++y)
-        second_line_drawn |= row_has(100, 140, y, white);
+    for (int y = 15; y < 30; ++y) second_line_drawn |= row_has(100, 140, y, white);
     EXPECT_TRUE(second_line_drawn) << "the second line is drawn below the first";
     for (int y = 30; y < 50; ++y)
         EXPECT_FALSE(row_has(100, 140, y, white)) << "the third line lies outside the label, row " << y;
@@ -256,13 +273,12 @@ TEST(Labels, WrappedLabelIsCutAtItsRectangleAndUnderlinesMark)
     const gv::Font& f = *program.fonts.font(layouts::kFixedsys9);
     auto below_baseline = [&](int x0) {
         bool any = false;
-        for (int y = 60 + f.ascent(); y < 60 + f.line_height(); ++y)
-            any |= row_has(x0, x0 + 8, y, white);
+        for (int y = 60 + f.ascent(); y < 60 + f.line_height(); ++y) any |= row_has(x0, x0 + 8, y, white);
         return any;
     };
     EXPECT_TRUE(below_baseline(100)) << "\"&A\" underlines the A";
     EXPECT_FALSE(below_baseline(150)) << "\"A\" has no underline";
 }
 
-}
-}
+} // namespace
+} // namespace grimveil::testing

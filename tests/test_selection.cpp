@@ -16,53 +16,46 @@ using layouts::kFighterNames;
 using layouts::kFighters;
 using layouts::kRoster;
 
-TEST(Roster, NamesAndOrdersFollowTheRules)
-{
+TEST(Roster, NamesAndOrdersFollowTheRules) {
     EXPECT_EQ(kScreenNames[page_of(layouts::fighter_on_page(1))], "MovesVorsk");
     EXPECT_EQ(kRoster.front().name, "Omberl") << "grid order starts top-left";
     const auto& vorsk = kFighterNames[4];
     EXPECT_EQ(vorsk.page_caption.view(), "[ Interactive Grimveil ] - [ Vorsk ] - [ version 2.0.0 ]");
-    EXPECT_EQ(kFighterNames[0].page_caption.view(), "[ Interactive Grimveil ] - [ Omberl ] - [ version 1.0.0 ]");
+    EXPECT_EQ(kFighterNames[0].page_caption.view(),
+              "[ Interactive Grimveil ] - [ Omberl ] - [ version 1.0.0 ]");
     EXPECT_EQ(vorsk.highlight_asset.view(), "Moves001_imgVorskS");
     int version_two = 0;
-    for (const auto& f : kRoster)
-        version_two += f.page_version == "2.0.0";
+    for (const auto& f : kRoster) version_two += f.page_version == "2.0.0";
     EXPECT_EQ(version_two, 2) << "Vorsk and Tamsel";
 }
 
 // Each fighter shows exactly one of its two tiles; at most one highlight.
 // Returns the highlighted fighter's grid index, -1 for none, or -2 when the
 // invariant is broken.
-int highlighted(const Guide& g)
-{
+int highlighted(const Guide& g) {
     int found = -1;
     for (int f = 0; f < kFighters; ++f) {
         const bool portrait = g.control(ScreenId::Moves001, kFighterNames[f].portrait_tile).visible;
         const bool highlight = g.control(ScreenId::Moves001, kFighterNames[f].highlight_tile).visible;
-        if (portrait == highlight)
-            return -2;
+        if (portrait == highlight) return -2;
         if (highlight) {
-            if (found != -1)
-                return -2;
+            if (found != -1) return -2;
             found = f;
         }
     }
     return found;
 }
 
-int grid_index(std::string_view fighter)
-{
+int grid_index(std::string_view fighter) {
     for (int f = 0; f < kFighters; ++f)
-        if (kRoster[f].name == fighter)
-            return f;
+        if (kRoster[f].name == fighter) return f;
     return -1;
 }
 
 struct Selection : ::testing::Test {
     Guide g;
     gv::Rect frame;
-    void SetUp() override
-    {
+    void SetUp() override {
         g.start_at_main_menu();
         g.click_control(ScreenId::Main001, "ClickMoves");
         g.advance(1000);
@@ -72,8 +65,7 @@ struct Selection : ::testing::Test {
     // A point of the selection window, in its own client pixels.
     void move(int x, int y) { g.move_to(frame.x + x, frame.y + y); }
     void click(int x, int y) { g.click(frame.x + x, frame.y + y); }
-    std::string_view hit(int x, int y) const
-    {
+    std::string_view hit(int x, int y) const {
         const gv::Screen& s = *g.app.loaded(index_of(ScreenId::Moves001));
         int i = s.control_at({ x, y });
         return i == gv::kForm ? "Form" : s.controls()[i].name();
@@ -81,8 +73,7 @@ struct Selection : ::testing::Test {
     gv::Rect rect_of(std::string_view name) const { return g.control(ScreenId::Moves001, name).visible_rect; }
 };
 
-TEST(SelectionOpening, NoticeThenGridThenNoticeGone)
-{
+TEST(SelectionOpening, NoticeThenGridThenNoticeGone) {
     Guide g;
     g.start_at_main_menu();
     g.advance(700); // t = 6200
@@ -114,8 +105,7 @@ TEST(SelectionOpening, NoticeThenGridThenNoticeGone)
     EXPECT_TRUE(g.errors.empty());
 }
 
-TEST(SelectionOpening, GridClosedWhileTheNoticeIsLoadedComesBackFresh)
-{
+TEST(SelectionOpening, GridClosedWhileTheNoticeIsLoadedComesBackFresh) {
     Guide g;
     g.start_at_main_menu();
     g.click_control(ScreenId::Main001, "ClickMoves");
@@ -133,8 +123,7 @@ TEST(SelectionOpening, GridClosedWhileTheNoticeIsLoadedComesBackFresh)
     EXPECT_FALSE(g.loaded(ScreenId::MovesLoading));
 }
 
-TEST(SelectionOpening, ChoosingCharacterMovesAgainKeepsTheNoticesSchedule)
-{
+TEST(SelectionOpening, ChoosingCharacterMovesAgainKeepsTheNoticesSchedule) {
     Guide g;
     g.start_at_main_menu();
     g.click_control(ScreenId::Main001, "ClickMoves");
@@ -152,8 +141,7 @@ TEST(SelectionOpening, ChoosingCharacterMovesAgainKeepsTheNoticesSchedule)
     EXPECT_FALSE(g.loaded(ScreenId::MovesLoading));
 }
 
-TEST(SelectionOpening, MinimiseRightAfterStartLoadsEveryListedScreenHidden)
-{
+TEST(SelectionOpening, MinimiseRightAfterStartLoadsEveryListedScreenHidden) {
     Guide g;
     g.start_at_main_menu();
     g.click_control(ScreenId::Main001, "ClickMinumize");
@@ -175,8 +163,7 @@ TEST(SelectionOpening, MinimiseRightAfterStartLoadsEveryListedScreenHidden)
     EXPECT_TRUE(g.app.finished());
 }
 
-TEST(SelectionOpening, ExitWhileTheNoticeIsLoadedEndsTheProgram)
-{
+TEST(SelectionOpening, ExitWhileTheNoticeIsLoadedEndsTheProgram) {
     Guide g;
     g.start_at_main_menu();
     g.click_control(ScreenId::Main001, "ClickMoves");
@@ -186,8 +173,7 @@ TEST(SelectionOpening, ExitWhileTheNoticeIsLoadedEndsTheProgram)
     EXPECT_FALSE(g.app.next_timer_deadline().has_value()) << "no timer ticks again";
 }
 
-TEST_F(Selection, HoverHighlightsOneFighterAndKeepsItOffThePortraits)
-{
+TEST_F(Selection, HoverHighlightsOneFighterAndKeepsItOffThePortraits) {
     g.move_onto(ScreenId::Moves001, "imgOmberl");
     EXPECT_EQ(highlighted(g), grid_index("Omberl"));
     EXPECT_EQ(hit(rect_of("imgOmberl").x + 30, rect_of("imgOmberl").y + 30), "imgOmberlS")
@@ -199,17 +185,19 @@ TEST_F(Selection, HoverHighlightsOneFighterAndKeepsItOffThePortraits)
 
     // Leaving onto anything else keeps it.
     const gv::Rect spacer = rect_of("imgSpacer101"), blank = rect_of("imgBlank01"), top = rect_of("imgTop");
-    for (gv::Point p : { gv::Point { spacer.x + 100, spacer.y + 1 }, { blank.x + 5, blank.y + 5 },
-             { top.x + 50, top.y + 5 }, { rect_of("imgRight").x + 3, 200 }, { 395, 362 } })
+    for (gv::Point p : { gv::Point { spacer.x + 100, spacer.y + 1 },
+                         { blank.x + 5, blank.y + 5 },
+                         { top.x + 50, top.y + 5 },
+                         { rect_of("imgRight").x + 3, 200 },
+                         { 395, 362 } })
         move(p.x, p.y);
     g.move_to(100, 100); // off the window, onto the main menu
     EXPECT_EQ(highlighted(g), grid_index("Ashvane"));
 }
 
-TEST_F(Selection, ClicksOnTheFrameSpacersAndBlanksReset)
-{
-    for (std::string_view target : { "imgTop", "imgBottom", "imgLeft", "imgRight", "imgSpacer103", "imgSpacer202",
-             "imgBlank01", "imgBlank02" }) {
+TEST_F(Selection, ClicksOnTheFrameSpacersAndBlanksReset) {
+    for (std::string_view target : { "imgTop", "imgBottom", "imgLeft", "imgRight", "imgSpacer103",
+                                     "imgSpacer202", "imgBlank01", "imgBlank02" }) {
         g.move_onto(ScreenId::Moves001, "imgDrasque");
         ASSERT_EQ(highlighted(g), grid_index("Drasque"));
         const gv::Rect r = rect_of(target);
@@ -222,8 +210,7 @@ TEST_F(Selection, ClicksOnTheFrameSpacersAndBlanksReset)
     EXPECT_EQ(g.window(ScreenId::Moves001)->presented_pixels, presents);
 }
 
-TEST_F(Selection, SelvoOverlapsTheSpacerByLayoutOrder)
-{
+TEST_F(Selection, SelvoOverlapsTheSpacerByLayoutOrder) {
     const gv::Rect selvo = rect_of("imgSelvo");
     const gv::Rect spacer = rect_of("imgSpacer102");
     ASSERT_EQ(selvo.y, spacer.bottom() - 1) << "Top 2290 puts Selvo one pixel into the spacer";
@@ -234,11 +221,11 @@ TEST_F(Selection, SelvoOverlapsTheSpacerByLayoutOrder)
     move(x, y + 5);
     EXPECT_EQ(highlighted(g), grid_index("Selvo"));
     EXPECT_EQ(hit(x, y), "imgSelvoS") << "the highlight lies above the spacer";
-    EXPECT_EQ(g.desktop.pixel({ frame.x + x, frame.y + y }), gv::rgb(255, 0, 0)) << "its outer ring shows there";
+    EXPECT_EQ(g.desktop.pixel({ frame.x + x, frame.y + y }), gv::rgb(255, 0, 0))
+        << "its outer ring shows there";
 }
 
-TEST_F(Selection, CloseHotSpotTakesClicksOnlyInsideTheTopBar)
-{
+TEST_F(Selection, CloseHotSpotTakesClicksOnlyInsideTheTopBar) {
     const gv::Rect close = rect_of("ClickClose");
     const gv::Rect top = g.control(ScreenId::Moves001, "imgTop").visible_rect;
     EXPECT_EQ(close.bottom(), top.bottom()) << "cut to the top bar";
@@ -250,16 +237,14 @@ TEST_F(Selection, CloseHotSpotTakesClicksOnlyInsideTheTopBar)
     EXPECT_FALSE(g.loaded(ScreenId::Moves001));
 }
 
-TEST_F(Selection, GotoMainShowsTheMainMenuAndCloses)
-{
+TEST_F(Selection, GotoMainShowsTheMainMenuAndCloses) {
     g.click_control(ScreenId::Moves001, "gotoMain");
     EXPECT_FALSE(g.loaded(ScreenId::Moves001));
     EXPECT_TRUE(g.shown(ScreenId::Main001));
     EXPECT_EQ(g.state(ScreenId::Main001), WindowState::Maximized);
 }
 
-TEST_F(Selection, HighlightClickOpensAFreshPageAndOthersStayOpen)
-{
+TEST_F(Selection, HighlightClickOpensAFreshPageAndOthersStayOpen) {
     g.move_onto(ScreenId::Moves001, "imgVorsk");
     g.click_control(ScreenId::Moves001, "imgVorskS");
     const ScreenId vorsk = page_screen(kRoster[grid_index("Vorsk")]);
@@ -285,15 +270,16 @@ TEST_F(Selection, HighlightClickOpensAFreshPageAndOthersStayOpen)
     click_grid("imgVorsk");
     EXPECT_TRUE(g.shown(vorsk));
     EXPECT_TRUE(g.shown(omberl)) << "other pages stay open";
-    const std::vector<std::string> reopened(g.desktop.journal().begin() + long(journal_before), g.desktop.journal().end());
+    const std::vector<std::string> reopened(g.desktop.journal().begin() + long(journal_before),
+                                            g.desktop.journal().end());
     const std::string caption(kFighterNames[grid_index("Vorsk")].page_caption.view());
-    EXPECT_EQ(reopened, (std::vector<std::string> { "destroy " + caption, "create " + caption, "show " + caption }))
+    EXPECT_EQ(reopened,
+              (std::vector<std::string> { "destroy " + caption, "create " + caption, "show " + caption }))
         << "an open page is closed and opened again";
     EXPECT_EQ(g.desktop.windows().back().tag, index_of(vorsk)) << "and comes up in front";
 }
 
-TEST_F(Selection, PageCloseHotSpotCoversTheTopRightCorner)
-{
+TEST_F(Selection, PageCloseHotSpotCoversTheTopRightCorner) {
     g.move_onto(ScreenId::Moves001, "imgPallira");
     g.click_control(ScreenId::Moves001, "imgPalliraS");
     const ScreenId pallira = page_screen(kRoster[grid_index("Pallira")]);
@@ -307,8 +293,7 @@ TEST_F(Selection, PageCloseHotSpotCoversTheTopRightCorner)
     EXPECT_TRUE(g.shown(ScreenId::Moves001));
 }
 
-TEST_F(Selection, HoverRepaintsOnlyTheCellsThatChange)
-{
+TEST_F(Selection, HoverRepaintsOnlyTheCellsThatChange) {
     auto presented = [&] { return g.window(ScreenId::Moves001)->presented_pixels; };
     const auto p0 = presented();
     g.move_onto(ScreenId::Moves001, "imgCorvath");
@@ -318,8 +303,7 @@ TEST_F(Selection, HoverRepaintsOnlyTheCellsThatChange)
     EXPECT_EQ(presented() - p1, 2 * 67 * 61) << "moving the highlight changes two cells";
 }
 
-TEST_F(Selection, InvariantHoldsThroughARandomWalk)
-{
+TEST_F(Selection, InvariantHoldsThroughARandomWalk) {
     std::mt19937 random(20261210);
     std::uniform_int_distribution<int> x(-20, 420), y(-20, 380), kind(0, 9);
     for (int step = 0; step < 3000; ++step) {
@@ -333,22 +317,20 @@ TEST_F(Selection, InvariantHoldsThroughARandomWalk)
             g.move_to(at.x, at.y);
         } else {
             g.click(at.x, at.y);
-            for (int f = 0; f < kFighters; ++f)
-                g.app.unload(page_of(kRoster[f])); // keep the grid uncovered
+            for (int f = 0; f < kFighters; ++f) g.app.unload(page_of(kRoster[f])); // keep the grid uncovered
         }
         ASSERT_TRUE(g.loaded(ScreenId::Moves001));
         const int after = highlighted(g);
         ASSERT_NE(after, -2) << "step " << step << " on " << target;
         // A highlight changes only by a move onto a portrait or a reset click.
         if (after != before) {
-            const bool onto_portrait = target.starts_with("img") && after >= 0
-                && target == kFighterNames[after].portrait_tile.view();
+            const bool onto_portrait = target.starts_with("img") && after >= 0 &&
+                                       target == kFighterNames[after].portrait_tile.view();
             const bool reset = after == -1;
             EXPECT_TRUE(onto_portrait || reset) << "step " << step << " on " << target;
         }
     }
 }
 
-
-}
-}
+} // namespace
+} // namespace grimveil::testing

@@ -17,18 +17,16 @@ using gv::WindowState;
 
 // The letters in the order the chain shows them.
 constexpr std::string_view kChain[] = { "txtD", "txtE", "txtS", "txtI", "txtG", "txtN", "txtSb" };
-constexpr std::string_view kChainTimers[] = { "TimerD", "TimerE", "TimerS", "TimerI", "TimerG", "TimerN", "TimerSb" };
+constexpr std::string_view kChainTimers[] = { "TimerD", "TimerE", "TimerS", "TimerI",
+                                              "TimerG", "TimerN", "TimerSb" };
 
-int letters_shown(const Guide& g)
-{
+int letters_shown(const Guide& g) {
     int n = 0;
-    for (auto name : kChain)
-        n += g.control(ScreenId::splashBDD, name).visible;
+    for (auto name : kChain) n += g.control(ScreenId::splashBDD, name).visible;
     return n;
 }
 
-TEST(Splash, OpensCentredWithItsCaptionAndTaskbarButton)
-{
+TEST(Splash, OpensCentredWithItsCaptionAndTaskbarButton) {
     Guide g;
     g.start();
     ASSERT_TRUE(g.errors.empty()) << g.errors.front();
@@ -42,8 +40,7 @@ TEST(Splash, OpensCentredWithItsCaptionAndTaskbarButton)
     EXPECT_EQ(g.loaded_screens(), std::vector<ScreenId> { ScreenId::splashBDD });
 }
 
-TEST(Splash, RevealsOneLetterEvery500msAndHandsOverAt5500)
-{
+TEST(Splash, RevealsOneLetterEvery500msAndHandsOverAt5500) {
     Guide g;
     g.start();
     std::vector<bool> seen(7, false);
@@ -56,9 +53,9 @@ TEST(Splash, RevealsOneLetterEvery500msAndHandsOverAt5500)
             ASSERT_EQ(visible, i < k) << kChain[i] << " at " << t << " ms";
         }
         int chain_enabled = 0;
-        for (auto timer : kChainTimers)
-            chain_enabled += g.control(ScreenId::splashBDD, timer).enabled;
-        ASSERT_EQ(chain_enabled, t < 3500 ? 1 : 0) << "one chain timer at a time, none after the word, at " << t;
+        for (auto timer : kChainTimers) chain_enabled += g.control(ScreenId::splashBDD, timer).enabled;
+        ASSERT_EQ(chain_enabled, t < 3500 ? 1 : 0)
+            << "one chain timer at a time, none after the word, at " << t;
     }
     EXPECT_TRUE(g.shown(ScreenId::splashBDD));
     EXPECT_FALSE(g.loaded(ScreenId::Main001));
@@ -77,16 +74,14 @@ TEST(Splash, RevealsOneLetterEvery500msAndHandsOverAt5500)
     EXPECT_TRUE(g.errors.empty());
 }
 
-TEST(Splash, LettersKeepTheirPlaceAndTakeTheGlyphsWidth)
-{
+TEST(Splash, LettersKeepTheirPlaceAndTakeTheGlyphsWidth) {
     Guide g;
     g.start();
     g.advance(3500);
     const gv::Font* font = g.fonts.font(layouts::kMariageD36);
     ASSERT_NE(font, nullptr);
     for (const gv::ControlRecord& rec : layouts::kSplashControls) {
-        if (rec.kind != gv::ControlKind::Label)
-            continue;
+        if (rec.kind != gv::ControlKind::Label) continue;
         const gv::Control& c = g.control(ScreenId::splashBDD, rec.name);
         EXPECT_EQ(c.rect.x, gv::twips_to_pixels(rec.left)) << rec.name;
         EXPECT_EQ(c.rect.y, 192) << rec.name;
@@ -96,16 +91,15 @@ TEST(Splash, LettersKeepTheirPlaceAndTakeTheGlyphsWidth)
     // The word reads CREATED from left to right.
     std::vector<std::pair<int, std::string_view>> by_left;
     for (auto name : kChain)
-        by_left.push_back({ g.control(ScreenId::splashBDD, name).rect.x, g.control(ScreenId::splashBDD, name).record->caption });
+        by_left.push_back({ g.control(ScreenId::splashBDD, name).rect.x,
+                            g.control(ScreenId::splashBDD, name).record->caption });
     std::sort(by_left.begin(), by_left.end());
     std::string word;
-    for (auto& [left, letter] : by_left)
-        word += letter;
+    for (auto& [left, letter] : by_left) word += letter;
     EXPECT_EQ(word, "CREATED");
 }
 
-TEST(Splash, TakesNoInput)
-{
+TEST(Splash, TakesNoInput) {
     Guide g;
     g.start();
     g.advance(1200);
@@ -118,8 +112,7 @@ TEST(Splash, TakesNoInput)
     EXPECT_FALSE(g.loaded(ScreenId::splashBDD)) << "the hand-over comes from the timer alone";
 }
 
-TEST(Splash, ShowsLettersInBlackOverTheLogo)
-{
+TEST(Splash, ShowsLettersInBlackOverTheLogo) {
     Guide g;
     g.start();
     const gv::Control& c = g.control(ScreenId::splashBDD, "txtD");
@@ -139,15 +132,13 @@ TEST(Splash, ShowsLettersInBlackOverTheLogo)
 
 struct MainMenu : ::testing::Test {
     Guide g;
-    void SetUp() override
-    {
+    void SetUp() override {
         g.start_at_main_menu();
         ASSERT_TRUE(g.shown(ScreenId::Main001));
     }
 };
 
-TEST_F(MainMenu, IsMaximisedWithArtworkTopLeftAndBlackBeyond)
-{
+TEST_F(MainMenu, IsMaximisedWithArtworkTopLeftAndBlackBeyond) {
     auto w = g.window(ScreenId::Main001);
     EXPECT_EQ(w->frame, (gv::Rect { 0, 0, 1024, 768 }));
     EXPECT_EQ(w->state, WindowState::Maximized);
@@ -156,7 +147,8 @@ TEST_F(MainMenu, IsMaximisedWithArtworkTopLeftAndBlackBeyond)
     EXPECT_EQ(g.desktop.pixel({ 900, 700 }), gv::rgb(0, 0, 0));
     EXPECT_EQ(g.desktop.pixel({ 1000, 300 }), gv::rgb(0, 0, 0));
     auto near = [](gv::Rgb c, int r, int gr, int b) {
-        return std::abs(gv::red_of(c) - r) < 24 && std::abs(gv::green_of(c) - gr) < 24 && std::abs(gv::blue_of(c) - b) < 24;
+        return std::abs(gv::red_of(c) - r) < 24 && std::abs(gv::green_of(c) - gr) < 24 &&
+               std::abs(gv::blue_of(c) - b) < 24;
     };
     struct Case {
         int x, y, r, gr, b;
@@ -170,34 +162,43 @@ TEST_F(MainMenu, IsMaximisedWithArtworkTopLeftAndBlackBeyond)
         { 500, 168, 255, 108, 22, "the panel's orange top side" },
         { 500, 400, 7, 16, 73, "the dark navy panel" },
     };
-    for (const Case& c : cases)
-        EXPECT_TRUE(near(g.desktop.pixel({ c.x, c.y }), c.r, c.gr, c.b)) << c.what;
+    for (const Case& c : cases) EXPECT_TRUE(near(g.desktop.pixel({ c.x, c.y }), c.r, c.gr, c.b)) << c.what;
     EXPECT_EQ(g.desktop.pixel({ 868, 1 }), gv::rgb(0, 0, 0)) << "the top line ends at column 867";
 }
 
-TEST_F(MainMenu, ControlsLandWhereTheArtworkWantsThem)
-{
+TEST_F(MainMenu, ControlsLandWhereTheArtworkWantsThem) {
     struct Case {
         std::string_view name;
         gv::Rect at;
     } cases[] = {
-        { "Top", { 2, -1, 141, 195 } }, { "Skull01", { 200, 8, 100, 113 } }, { "Title001", { 320, 8, 347, 94 } },
-        { "Skull02", { 696, 8, 100, 113 } }, { "Label1", { 224, 168, 550, 348 } }, { "Menu", { 2, 152, 212, 383 } },
-        { "ExitMinumize", { 0, 539, 140, 59 } }, { "Picture5", { 0, 0, 116, 2 } }, { "Picture4", { 0, 0, 2, 188 } },
+        { "Top", { 2, -1, 141, 195 } },
+        { "Skull01", { 200, 8, 100, 113 } },
+        { "Title001", { 320, 8, 347, 94 } },
+        { "Skull02", { 696, 8, 100, 113 } },
+        { "Label1", { 224, 168, 550, 348 } },
+        { "Menu", { 2, 152, 212, 383 } },
+        { "ExitMinumize", { 0, 539, 140, 59 } },
+        { "Picture5", { 0, 0, 116, 2 } },
+        { "Picture4", { 0, 0, 2, 188 } },
         { "BorderBottom", { 296, 516, 396, 2 } },
         // hot-spots, over the painted words
-        { "ClickMoves", { 18, 228, 121, 20 } }, { "ClickSecrets", { 10, 264, 129, 20 } },
-        { "ClickLinks", { 10, 296, 129, 20 } }, { "ClickCredits", { 18, 332, 121, 20 } },
-        { "ClickContacting", { 18, 367, 129, 20 } }, { "ClickMinumize", { 8, 552, 121, 17 } },
+        { "ClickMoves", { 18, 228, 121, 20 } },
+        { "ClickSecrets", { 10, 264, 129, 20 } },
+        { "ClickLinks", { 10, 296, 129, 20 } },
+        { "ClickCredits", { 18, 332, 121, 20 } },
+        { "ClickContacting", { 18, 367, 129, 20 } },
+        { "ClickMinumize", { 8, 552, 121, 17 } },
         // Positions round per control, relative to the parent: 8080 twips -> 539
         // for the artwork, then 550 -> 37 inside it, so 576 (not 8630 / 15 = 575).
         { "ClickExit", { 8, 576, 121, 17 } },
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(g.control(ScreenId::Main001, c.name).screen_rect, c.at) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(g.control(ScreenId::Main001, c.name).screen_rect, c.at) << c.name;
     EXPECT_EQ(g.control(ScreenId::Main001, "Label2").screen_rect.origin(), (gv::Point { 320, 176 }));
-    for (auto [name, y] : { std::pair { "Label3", 200 }, { "Label4", 216 }, { "Label6", 232 }, { "Label5", 248 },
-             { "Label8", 264 } }) {
+    for (auto [name, y] : { std::pair { "Label3", 200 },
+                            { "Label4", 216 },
+                            { "Label6", 232 },
+                            { "Label5", 248 },
+                            { "Label8", 264 } }) {
         const gv::Rect r = g.control(ScreenId::Main001, name).screen_rect;
         EXPECT_EQ(r.origin(), (gv::Point { 336, y })) << name;
         EXPECT_EQ(r.height, 15) << name;
@@ -205,26 +206,29 @@ TEST_F(MainMenu, ControlsLandWhereTheArtworkWantsThem)
     }
 }
 
-TEST_F(MainMenu, ClicksOutsideTheHotSpotsDoNothing)
-{
-    for (gv::Point p : { gv::Point { 400, 50 }, { 250, 60 }, { 500, 300 }, { 60, 100 }, { 180, 400 }, { 135, 545 },
-             { 900, 700 }, { 150, 560 } })
+TEST_F(MainMenu, ClicksOutsideTheHotSpotsDoNothing) {
+    for (gv::Point p : { gv::Point { 400, 50 },
+                         { 250, 60 },
+                         { 500, 300 },
+                         { 60, 100 },
+                         { 180, 400 },
+                         { 135, 545 },
+                         { 900, 700 },
+                         { 150, 560 } })
         g.click(p.x, p.y);
     EXPECT_EQ(g.loaded_screens(), std::vector<ScreenId> { ScreenId::Main001 });
     EXPECT_EQ(g.state(ScreenId::Main001), WindowState::Maximized);
     EXPECT_TRUE(g.errors.empty());
 }
 
-TEST_F(MainMenu, ExitUnloadsEverythingAndEndsTheProgram)
-{
+TEST_F(MainMenu, ExitUnloadsEverythingAndEndsTheProgram) {
     g.click_control(ScreenId::Main001, "ClickExit");
     EXPECT_TRUE(g.loaded_screens().empty());
     EXPECT_TRUE(g.app.finished());
     EXPECT_TRUE(g.desktop.windows().empty());
 }
 
-TEST_F(MainMenu, MinimiseThenRestoreFromTheTaskbarMaximisesAgain)
-{
+TEST_F(MainMenu, MinimiseThenRestoreFromTheTaskbarMaximisesAgain) {
     g.click_control(ScreenId::Main001, "ClickMinumize");
     EXPECT_EQ(g.state(ScreenId::Main001), WindowState::Minimized);
     EXPECT_EQ(g.window(ScreenId::Main001)->state, WindowState::Minimized);
@@ -237,8 +241,7 @@ TEST_F(MainMenu, MinimiseThenRestoreFromTheTaskbarMaximisesAgain)
     EXPECT_TRUE(g.app.finished());
 }
 
-TEST(MainMenuOnALargerDisplay, CoversItAllAndKeepsTheArtworkTopLeft)
-{
+TEST(MainMenuOnALargerDisplay, CoversItAllAndKeepsTheArtworkTopLeft) {
     Guide g({ 1280, 1024 });
     g.start_at_main_menu();
     EXPECT_EQ(g.window(ScreenId::Main001)->frame, (gv::Rect { 0, 0, 1280, 1024 }));
@@ -249,5 +252,5 @@ TEST(MainMenuOnALargerDisplay, CoversItAllAndKeepsTheArtworkTopLeft)
     EXPECT_TRUE(g.app.finished());
 }
 
-}
-}
+} // namespace
+} // namespace grimveil::testing

@@ -11,8 +11,7 @@ public:
         , m_spec(spec)
         , m_events(events)
         , m_frame { 0, 0, spec.client_size.width, spec.client_size.height }
-        , m_has_icon(spec.icon != nullptr)
-    {
+        , m_has_icon(spec.icon != nullptr) {
         const Size d = desktop.display_size();
         switch (spec.start_position) {
         case StartPosition::CenterOwner:
@@ -31,37 +30,30 @@ public:
         }
         m_normal_frame = m_frame;
     }
-    ~HeadlessWindow() override
-    {
+    ~HeadlessWindow() override {
         m_desktop.m_journal.push_back("destroy " + m_spec.title);
         m_desktop.remove(this);
     }
 
-    void show(WindowState state) override
-    {
+    void show(WindowState state) override {
         m_desktop.m_journal.push_back("show " + m_spec.title);
         m_shown = true;
         set_state(state);
         m_desktop.raise(this);
     }
-    void minimize() override
-    {
+    void minimize() override {
         m_desktop.m_journal.push_back("minimize " + m_spec.title);
         set_state(WindowState::Minimized);
     }
     Size client_size() const override { return m_frame.size(); }
-    void present(const Bitmap& surface, std::span<const Rect> changed) override
-    {
+    void present(const Bitmap& surface, std::span<const Rect> changed) override {
         m_surface = &surface;
         ++m_presents;
-        for (Rect r : changed)
-            m_presented_pixels += std::int64_t(r.width) * r.height;
+        for (Rect r : changed) m_presented_pixels += std::int64_t(r.width) * r.height;
     }
 
-    void set_state(WindowState state)
-    {
-        if (state == WindowState::Minimized && m_state != WindowState::Minimized)
-            m_before_minimize = m_state;
+    void set_state(WindowState state) {
+        if (state == WindowState::Minimized && m_state != WindowState::Minimized) m_before_minimize = m_state;
         m_state = state;
         if (state == WindowState::Maximized)
             m_frame = { 0, 0, m_desktop.display_size().width, m_desktop.display_size().height };
@@ -86,14 +78,11 @@ public:
 };
 
 HeadlessDesktop::HeadlessDesktop(Size display)
-    : m_display(display)
-{
-}
+    : m_display(display) {}
 
 HeadlessDesktop::~HeadlessDesktop() = default;
 
-std::unique_ptr<Window> HeadlessDesktop::create_window(const WindowSpec& spec, WindowEvents& events)
-{
+std::unique_ptr<Window> HeadlessDesktop::create_window(const WindowSpec& spec, WindowEvents& events) {
     if (m_fail_next_create) {
         m_fail_next_create = false;
         m_last_error = "the desktop refused the window";
@@ -106,90 +95,74 @@ std::unique_ptr<Window> HeadlessDesktop::create_window(const WindowSpec& spec, W
     return w;
 }
 
-void HeadlessDesktop::remove(HeadlessWindow* w)
-{
+void HeadlessDesktop::remove(HeadlessWindow* w) {
     std::erase(m_stack, w);
     std::erase(m_created, w);
-    if (m_pressed_in == w)
-        m_pressed_in = nullptr;
+    if (m_pressed_in == w) m_pressed_in = nullptr;
 }
 
-void HeadlessDesktop::raise(HeadlessWindow* w)
-{
+void HeadlessDesktop::raise(HeadlessWindow* w) {
     std::erase(m_stack, w);
     m_stack.push_back(w);
 }
 
-std::vector<HeadlessDesktop::WindowInfo> HeadlessDesktop::windows() const
-{
+std::vector<HeadlessDesktop::WindowInfo> HeadlessDesktop::windows() const {
     std::vector<WindowInfo> out;
     for (const HeadlessWindow* w : m_stack)
-        out.push_back({ w->m_spec.title, w->m_frame, w->m_shown, w->m_state, w->m_spec.show_in_taskbar, w->m_has_icon,
-            w->m_spec.tag, w->m_presents, w->m_presented_pixels });
+        out.push_back({ w->m_spec.title, w->m_frame, w->m_shown, w->m_state, w->m_spec.show_in_taskbar,
+                        w->m_has_icon, w->m_spec.tag, w->m_presents, w->m_presented_pixels });
     return out;
 }
 
-std::optional<HeadlessDesktop::WindowInfo> HeadlessDesktop::window(int tag) const
-{
+std::optional<HeadlessDesktop::WindowInfo> HeadlessDesktop::window(int tag) const {
     for (const WindowInfo& info : windows())
-        if (info.tag == tag)
-            return info;
+        if (info.tag == tag) return info;
     return std::nullopt;
 }
 
-std::vector<std::string> HeadlessDesktop::taskbar() const
-{
+std::vector<std::string> HeadlessDesktop::taskbar() const {
     std::vector<std::string> out;
     for (const HeadlessWindow* w : m_created)
-        if (w->m_spec.show_in_taskbar && w->m_shown)
-            out.push_back(w->m_spec.title);
+        if (w->m_spec.show_in_taskbar && w->m_shown) out.push_back(w->m_spec.title);
     return out;
 }
 
-HeadlessWindow* HeadlessDesktop::top_window_at(Point p) const
-{
+HeadlessWindow* HeadlessDesktop::top_window_at(Point p) const {
     for (auto it = m_stack.rbegin(); it != m_stack.rend(); ++it)
-        if ((*it)->on_screen() && (*it)->m_frame.contains(p))
-            return *it;
+        if ((*it)->on_screen() && (*it)->m_frame.contains(p)) return *it;
     return nullptr;
 }
 
-std::optional<int> HeadlessDesktop::window_at(Point p) const
-{
-    if (const HeadlessWindow* w = top_window_at(p))
-        return w->m_spec.tag;
+std::optional<int> HeadlessDesktop::window_at(Point p) const {
+    if (const HeadlessWindow* w = top_window_at(p)) return w->m_spec.tag;
     return std::nullopt;
 }
 
-void HeadlessDesktop::move_to(Point p)
-{
+void HeadlessDesktop::move_to(Point p) {
     if (HeadlessWindow* w = top_window_at(p))
         w->m_events.window_mouse_move(w->m_spec.tag, { p.x - w->m_frame.x, p.y - w->m_frame.y });
 }
 
-void HeadlessDesktop::press(Point p)
-{
+void HeadlessDesktop::press(Point p) {
     // As a window manager does, a press brings its window to the front.
     m_pressed_in = top_window_at(p);
+    if (m_pressed_in) raise(m_pressed_in);
     if (m_pressed_in)
-        raise(m_pressed_in);
-    if (m_pressed_in)
-        m_pressed_in->m_events.window_mouse_button(m_pressed_in->m_spec.tag,
-            { p.x - m_pressed_in->m_frame.x, p.y - m_pressed_in->m_frame.y }, MouseButton::Primary, true);
+        m_pressed_in->m_events.window_mouse_button(
+            m_pressed_in->m_spec.tag, { p.x - m_pressed_in->m_frame.x, p.y - m_pressed_in->m_frame.y },
+            MouseButton::Primary, true);
 }
 
-void HeadlessDesktop::release(Point p)
-{
+void HeadlessDesktop::release(Point p) {
     // The window a press went down in keeps the mouse until the release.
     HeadlessWindow* w = m_pressed_in;
     m_pressed_in = nullptr;
     if (w)
         w->m_events.window_mouse_button(w->m_spec.tag, { p.x - w->m_frame.x, p.y - w->m_frame.y },
-            MouseButton::Primary, false);
+                                        MouseButton::Primary, false);
 }
 
-void HeadlessDesktop::restore_from_taskbar(int tag)
-{
+void HeadlessDesktop::restore_from_taskbar(int tag) {
     for (HeadlessWindow* w : m_stack) {
         if (w->m_spec.tag != tag || !w->m_spec.show_in_taskbar || w->m_state != WindowState::Minimized)
             continue;
@@ -201,8 +174,7 @@ void HeadlessDesktop::restore_from_taskbar(int tag)
     }
 }
 
-void HeadlessDesktop::request_close(int tag)
-{
+void HeadlessDesktop::request_close(int tag) {
     for (HeadlessWindow* w : m_stack)
         if (w->m_spec.tag == tag) {
             w->m_events.window_close_requested(tag);
@@ -210,43 +182,35 @@ void HeadlessDesktop::request_close(int tag)
         }
 }
 
-Bitmap HeadlessDesktop::compose() const
-{
+Bitmap HeadlessDesktop::compose() const {
     Bitmap out(m_display.width, m_display.height, rgb(0, 64, 64));
     Painter painter(out);
     for (const HeadlessWindow* w : m_stack) {
-        if (!w->on_screen())
-            continue;
+        if (!w->on_screen()) continue;
         PainterStateSaver saver(painter);
         painter.clip_to(w->m_frame);
         painter.fill_rect(w->m_frame, 0);
-        if (w->m_surface)
-            painter.draw_bitmap(w->m_frame.origin(), *w->m_surface);
+        if (w->m_surface) painter.draw_bitmap(w->m_frame.origin(), *w->m_surface);
     }
     return out;
 }
 
-Rgb HeadlessDesktop::pixel(Point p) const
-{
+Rgb HeadlessDesktop::pixel(Point p) const {
     const HeadlessWindow* w = top_window_at(p);
-    if (!w)
-        return rgb(0, 64, 64);
+    if (!w) return rgb(0, 64, 64);
     const Point local { p.x - w->m_frame.x, p.y - w->m_frame.y };
-    if (!w->m_surface || !w->m_surface->rect().contains(local))
-        return 0;
+    if (!w->m_surface || !w->m_surface->rect().contains(local)) return 0;
     return w->m_surface->pixel(local.x, local.y);
 }
 
-void advance_virtual_time(Application& app, VirtualClock& clock, std::int64_t ms)
-{
+void advance_virtual_time(Application& app, VirtualClock& clock, std::int64_t ms) {
     const std::int64_t target = clock.now_ms() + ms;
     while (auto due = app.next_timer_deadline()) {
-        if (*due > target)
-            break;
+        if (*due > target) break;
         clock.set(std::max(*due, clock.now_ms()));
         app.run_due_timers();
     }
     clock.set(target);
 }
 
-}
+} // namespace gv

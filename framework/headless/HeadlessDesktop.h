@@ -32,7 +32,7 @@ public:
         bool taskbar_button { false };
         bool has_icon { false };
         int tag { 0 };
-        int presents { 0 };              // how many times it was put on screen
+        int presents { 0 };                  // how many times it was put on screen
         std::int64_t presented_pixels { 0 }; // the pixels those presents covered
     };
     // Windows from the bottom of the stack to the top, hidden ones included.
@@ -48,7 +48,10 @@ public:
     void move_to(Point);
     void press(Point);
     void release(Point);
-    void click(Point p) { press(p); release(p); }
+    void click(Point p) {
+        press(p);
+        release(p);
+    }
     // The user's own window-system actions.
     void restore_from_taskbar(int tag);
     void request_close(int tag);
@@ -71,7 +74,7 @@ private:
     void remove(HeadlessWindow*);
 
     Size m_display;
-    std::vector<HeadlessWindow*> m_stack; // bottom first
+    std::vector<HeadlessWindow*> m_stack;   // bottom first
     std::vector<HeadlessWindow*> m_created; // creation order, for the task bar
     int m_default_places { 0 };
     bool m_fail_next_create { false };
@@ -84,4 +87,4 @@ private:
 // at its due time, and no time passes in between.
 void advance_virtual_time(Application&, VirtualClock&, std::int64_t ms);
 
-}
+} // namespace gv

@@ -14,8 +14,7 @@ namespace gv {
 
 // [setup]
 
-std::unique_ptr<SdlWindowSystem> SdlWindowSystem::open(std::string& error)
-{
+std::unique_ptr<SdlWindowSystem> SdlWindowSystem::open(std::string& error) {
     // The GL path of the window framebuffer costs 100 ms at start and remaps
     // windows; the software one is all a picture-based guide needs.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -36,18 +35,17 @@ std::unique_ptr<SdlWindowSystem> SdlWindowSystem::open(std::string& error)
         error = SDL_GetError();
         return nullptr;
     }
-    if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11")
-        install_x11_error_handler();
-    return std::unique_ptr<SdlWindowSystem>(new SdlWindowSystem);
+    if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11") install_x11_error_handler();
+    return std::make_unique<SdlWindowSystem>(Key {});
 }
 
-SdlWindowSystem::~SdlWindowSystem() { SDL_Quit(); }
+SdlWindowSystem::~SdlWindowSystem() {
+    SDL_Quit();
+}
 
-Size SdlWindowSystem::display_size() const
-{
+Size SdlWindowSystem::display_size() const {
     SDL_Rect r {};
-    if (SDL_GetDisplayBounds(0, &r) != 0)
-        return { 800, 600 };
+    if (SDL_GetDisplayBounds(0, &r) != 0) return { 800, 600 };
     return { r.w, r.h };
 }
 
@@ -59,24 +57,21 @@ public:
         : m_system(system)
         , m_window(window)
         , m_tag(tag)
-        , m_size(size)
-    {
+        , m_size(size) {
         m_system.m_windows[SDL_GetWindowID(window)] = this;
     }
-    ~SdlWindow() override
-    {
+    ~SdlWindow() override {
         m_system.m_windows.erase(SDL_GetWindowID(m_window));
         SDL_DestroyWindow(m_window);
     }
 
-    void show(WindowState state) override
-    {
+    void show(WindowState state) override {
         if (state == WindowState::Maximized) {
             // Cover the display ourselves: a borderless window may meet no
             // window manager that honours a maximise request.
             SDL_Rect bounds {};
-            SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(m_window) < 0 ? 0 : SDL_GetWindowDisplayIndex(m_window),
-                &bounds);
+            SDL_GetDisplayBounds(
+                SDL_GetWindowDisplayIndex(m_window) < 0 ? 0 : SDL_GetWindowDisplayIndex(m_window), &bounds);
             SDL_RestoreWindow(m_window);
             SDL_SetWindowPosition(m_window, bounds.x, bounds.y);
             SDL_SetWindowSize(m_window, bounds.w, bounds.h);
@@ -95,26 +90,22 @@ public:
     void minimize() override { SDL_MinimizeWindow(m_window); }
     Size client_size() const override { return m_size; }
 
-    void present(const Bitmap& picture, std::span<const Rect> changed) override
-    {
+    void present(const Bitmap& picture, std::span<const Rect> changed) override {
         SDL_Surface* surface = SDL_GetWindowSurface(m_window);
-        if (!surface)
-            return;
+        if (!surface) return;
         const Rect target = Rect { 0, 0, surface->w, surface->h }.intersected(picture.rect());
         std::vector<SDL_Rect> rects;
         for (Rect r : changed) {
             Rect d = r.intersected(target);
-            if (d.empty())
-                continue;
+            if (d.empty()) continue;
             SDL_ConvertPixels(d.width, d.height, SDL_PIXELFORMAT_RGB888, picture.row(d.y) + d.x,
-                picture.width() * 4, surface->format->format,
-                static_cast<unsigned char*>(surface->pixels) + d.y * surface->pitch
-                    + d.x * surface->format->BytesPerPixel,
-                surface->pitch);
+                              picture.width() * 4, surface->format->format,
+                              static_cast<unsigned char*>(surface->pixels) + d.y * surface->pitch +
+                                  d.x * surface->format->BytesPerPixel,
+                              surface->pitch);
             rects.push_back({ d.x, d.y, d.width, d.height });
         }
-        if (!rects.empty())
-            SDL_UpdateWindowSurfaceRects(m_window, rects.data(), int(rects.size()));
+        if (!rects.empty()) SDL_UpdateWindowSurfaceRects(m_window, rects.data(), int(rects.size()));
     }
 
     int tag() const { return m_tag; }
@@ -127,22 +118,21 @@ private:
     Size m_size;
 };
 
-std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& spec, WindowEvents&)
-{
+std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& spec, WindowEvents&) {
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
-    if (!spec.show_in_taskbar)
-        flags |= SDL_WINDOW_SKIP_TASKBAR;
+    if (!spec.show_in_taskbar) flags |= SDL_WINDOW_SKIP_TASKBAR;
     const int place = spec.start_position == StartPosition::WindowsDefault ? int(SDL_WINDOWPOS_UNDEFINED)
                                                                            : int(SDL_WINDOWPOS_CENTERED);
-    SDL_Window* window
-        = SDL_CreateWindow(spec.title.c_str(), place, place, spec.client_size.width, spec.client_size.height, flags);
+    SDL_Window* window = SDL_CreateWindow(spec.title.c_str(), place, place, spec.client_size.width,
+                                          spec.client_size.height, flags);
     if (!window) {
         m_last_error = SDL_GetError();
         return nullptr;
     }
     if (spec.icon && !spec.icon->argb.empty()) {
-        SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(spec.icon->argb.data()),
-            spec.icon->width, spec.icon->height, 32, spec.icon->width * 4, SDL_PIXELFORMAT_ARGB8888);
+        SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<std::uint32_t*>(spec.icon->argb.data()), spec.icon->width, spec.icon->height, 32,
+            spec.icon->width * 4, SDL_PIXELFORMAT_ARGB8888);
         if (icon) {
             SDL_SetWindowIcon(window, icon);
             SDL_FreeSurface(icon);
@@ -153,8 +143,7 @@ std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& spec, W
 
 // [event loop]
 
-void SdlWindowSystem::dispatch(Application& app, const SDL_Event& e)
-{
+void SdlWindowSystem::dispatch(Application& app, const SDL_Event& e) {
     auto window_of = [this](Uint32 id) -> SdlWindow* {
         auto it = m_windows.find(id);
         return it == m_windows.end() ? nullptr : it->second;
@@ -171,23 +160,32 @@ void SdlWindowSystem::dispatch(Application& app, const SDL_Event& e)
     case SDL_MOUSEBUTTONUP:
         if (SdlWindow* w = window_of(e.button.windowID))
             app.window_mouse_button(w->tag(), { e.button.x, e.button.y },
-                e.button.button == SDL_BUTTON_LEFT ? MouseButton::Primary : MouseButton::Other,
-                e.type == SDL_MOUSEBUTTONDOWN);
+                                    e.button.button == SDL_BUTTON_LEFT ? MouseButton::Primary
+                                                                       : MouseButton::Other,
+                                    e.type == SDL_MOUSEBUTTONDOWN);
         break;
     case SDL_WINDOWEVENT: {
         SdlWindow* w = window_of(e.window.windowID);
-        if (!w)
-            break;
+        if (!w) break;
         switch (e.window.event) {
-        case SDL_WINDOWEVENT_CLOSE: app.window_close_requested(w->tag()); break;
-        case SDL_WINDOWEVENT_MINIMIZED: app.window_state_changed(w->tag(), WindowState::Minimized); break;
-        case SDL_WINDOWEVENT_RESTORED: app.window_state_changed(w->tag(), WindowState::Normal); break;
-        case SDL_WINDOWEVENT_EXPOSED: app.window_exposed(w->tag()); break;
+        case SDL_WINDOWEVENT_CLOSE:
+            app.window_close_requested(w->tag());
+            break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+            app.window_state_changed(w->tag(), WindowState::Minimized);
+            break;
+        case SDL_WINDOWEVENT_RESTORED:
+            app.window_state_changed(w->tag(), WindowState::Normal);
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+            app.window_exposed(w->tag());
+            break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             w->set_size({ e.window.data1, e.window.data2 });
             app.window_resized(w->tag(), { e.window.data1, e.window.data2 });
             break;
-        default: break;
+        default:
+            break;
         }
         break;
     }
@@ -196,12 +194,10 @@ void SdlWindowSystem::dispatch(Application& app, const SDL_Event& e)
     }
 }
 
-int SdlWindowSystem::run(Application& app, const Clock& clock)
-{
+int SdlWindowSystem::run(Application& app, const Clock& clock) {
     while (!app.finished() && !m_quit) {
         app.run_due_timers();
-        if (app.finished())
-            break;
+        if (app.finished()) break;
         // Sleep until the next input or the next timer: an idle guide uses no CPU.
         SDL_Event e;
         int got = 0;
@@ -211,10 +207,9 @@ int SdlWindowSystem::run(Application& app, const Clock& clock)
         } else {
             got = SDL_WaitEvent(&e);
         }
-        if (got)
-            dispatch(app, e);
+        if (got) dispatch(app, e);
     }
     return 0;
 }
 
-}
+} // namespace gv

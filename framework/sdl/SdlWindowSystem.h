@@ -17,7 +17,11 @@ class SdlWindow;
 // Real windows through SDL: one borderless top-level window per loaded
 // screen, and the event loop that sleeps until the next input or timer.
 class SdlWindowSystem final : public WindowSystem {
+    struct Key {};
+
 public:
+    // Made only by open(), once SDL has started.
+    explicit SdlWindowSystem(Key) {}
     // Null, with the reason in `error`, when there is no display to open.
     static std::unique_ptr<SdlWindowSystem> open(std::string& error);
     ~SdlWindowSystem() override;
@@ -31,7 +35,6 @@ public:
     int run(Application&, const Clock&);
 
 private:
-    SdlWindowSystem() = default;
     friend class SdlWindow;
     void dispatch(Application&, const ::SDL_Event&);
 
@@ -40,4 +43,4 @@ private:
     bool m_quit { false };
 };
 
-}
+} // namespace gv

@@ -14,18 +14,18 @@ namespace {
 // wakes its event wait by sending an event to a window, which the guide may
 // have destroyed by the time the server gets to it. That one is ignored; any
 // other is reported, and the program goes on.
-int on_x11_error(Display* display, XErrorEvent* e)
-{
-    if (e->error_code == BadWindow && e->request_code == X_SendEvent)
-        return 0;
+int on_x11_error(Display* display, XErrorEvent* e) {
+    if (e->error_code == BadWindow && e->request_code == X_SendEvent) return 0;
     char text[256] = {};
     XGetErrorText(display, e->error_code, text, sizeof text);
     std::fprintf(stderr, "grimveil-guide: X error: %s (request %d)\n", text, int(e->request_code));
     return 0;
 }
 
+} // namespace
+
+void install_x11_error_handler() {
+    XSetErrorHandler(on_x11_error);
 }
 
-void install_x11_error_handler() { XSetErrorHandler(on_x11_error); }
-
-}
+} // namespace gv

@@ -3,4 +3,4 @@
 namespace gv {
 // Keeps the X library from ending the program on an asynchronous error.
 void install_x11_error_handler();
-}
+} // namespace gv

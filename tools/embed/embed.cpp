@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: embed <output.cpp> <function> <file>...\n");
         return 2;
@@ -25,24 +24,23 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "embed: cannot read %s\n", argv[i]);
             return 1;
         }
-        std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
+                                         std::istreambuf_iterator<char>());
         out_text += "const unsigned char file" + std::to_string(i - 3) + "[] = {";
         for (std::size_t b = 0; b < bytes.size(); ++b) {
-            if (b % 24 == 0)
-                out_text += "\n";
+            if (b % 24 == 0) out_text += "\n";
             out_text += std::to_string(bytes[b]) + ",";
         }
-        if (bytes.empty())
-            out_text += "0";
+        if (bytes.empty()) out_text += "0";
         out_text += "\n};\n";
         names.push_back(std::filesystem::path(argv[i]).filename().string());
         sizes.push_back(bytes.size());
     }
     out_text += "const gv::EmbeddedFile files[] = {\n";
     for (std::size_t i = 0; i < names.size(); ++i)
-        out_text += "    { \"" + names[i] + "\", { file" + std::to_string(i) + ", " + std::to_string(sizes[i]) + " } },\n";
-    if (names.empty())
-        out_text += "    { \"\", {} },\n";
+        out_text += "    { \"" + names[i] + "\", { file" + std::to_string(i) + ", " +
+                    std::to_string(sizes[i]) + " } },\n";
+    if (names.empty()) out_text += "    { \"\", {} },\n";
     // "ns::name" defines name inside namespace ns.
     std::string function = argv[2];
     std::string ns;
@@ -51,12 +49,10 @@ int main(int argc, char** argv)
         function = function.substr(colons + 2);
     }
     out_text += "};\n}\n\n";
-    if (!ns.empty())
-        out_text += "namespace " + ns + " {\n";
-    out_text += "std::span<const gv::EmbeddedFile> " + function + "()\n{\n    return { files, "
-        + std::to_string(names.size()) + " };\n}\n";
-    if (!ns.empty())
-        out_text += "}\n";
+    if (!ns.empty()) out_text += "namespace " + ns + " {\n";
+    out_text += "std::span<const gv::EmbeddedFile> " + function + "()\n{\n    return { files, " +
+                std::to_string(names.size()) + " };\n}\n";
+    if (!ns.empty()) out_text += "}\n";
 
     std::string path = argv[1];
     std::ofstream out(path + ".tmp", std::ios::binary);

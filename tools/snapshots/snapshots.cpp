@@ -16,21 +16,19 @@
 
 namespace {
 
-bool save_png(const gv::Bitmap& picture, const std::string& path)
-{
-    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<gv::Rgb*>(picture.data()), picture.width(),
-        picture.height(), 32, picture.width() * 4, SDL_PIXELFORMAT_RGB888);
-    if (!s)
-        return false;
+bool save_png(const gv::Bitmap& picture, const std::string& path) {
+    SDL_Surface* s =
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<gv::Rgb*>(picture.data()), picture.width(),
+                                           picture.height(), 32, picture.width() * 4, SDL_PIXELFORMAT_RGB888);
+    if (!s) return false;
     bool ok = IMG_SavePNG(s, path.c_str()) == 0;
     SDL_FreeSurface(s);
     return ok;
 }
 
-}
+} // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const std::filesystem::path dir = argc > 1 ? argv[1] : "build/snapshots";
     std::filesystem::create_directories(dir);
     if (std::string problem = grimveil::check_registry(); !problem.empty()) {
@@ -52,8 +50,7 @@ int main(int argc, char** argv)
             continue;
         }
         // Long enough for the splash to write its whole word, short of its hand-over.
-        if (index == grimveil::start_screen())
-            gv::advance_virtual_time(app, clock, 4000);
+        if (index == grimveil::start_screen()) gv::advance_virtual_time(app, clock, 4000);
         const gv::Screen* screen = app.loaded(index);
         const std::string name(screens[i].layout->name);
         if (!screen) {
