@@ -5,25 +5,16 @@
 set -euo pipefail
 build=$1
 guide=$build/grimveil-guide
-work=$(mktemp -d)
-xvfb_pid= app_pid=
-cleanup() {
-  [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 1 200); do [[ -s $work/display ]] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")"
+# shellcheck source=../tests/real_window/xvfb.sh
+source "$(dirname "$0")/../tests/real_window/xvfb.sh"
+start_xvfb
 
 # Apart, so that no run meets the X server still tidying up after the last.
 for _ in 1 2 3 4 5; do sleep 1; "$build/first_frame" "$guide"; done
 
 "$guide" &
 app_pid=$!
+pids+=("$app_pid")
 sleep 7 # past the hand-over: the main menu alone is loaded
 ticks() { awk '{ print $14 + $15 }' "/proc/$app_pid/stat"; }
 hz=$(getconf CLK_TCK)
@@ -33,7 +24,7 @@ after=$(ticks)
 awk -v t=$((after - before)) -v hz="$hz" 'BEGIN { printf "idle CPU with the main menu shown: %.1f %% over 10 s\n", 100 * t / hz / 10 }'
 awk '/VmHWM/ { printf "peak resident memory (both screens loaded at the hand-over): %.1f MB\n", $2 / 1024 }' "/proc/$app_pid/status"
 awk '/VmRSS/ { printf "resident memory with the main menu shown: %.1f MB\n", $2 / 1024 }' "/proc/$app_pid/status"
-kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
+kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
 printf 'binary size: %s bytes (%s stripped)\n' "$(stat -c %s "$guide")" "$(strip -o "$work/stripped" "$guide" && stat -c %s "$work/stripped")"
 
 "$build/grimveil-bench"

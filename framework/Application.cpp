@@ -41,19 +41,19 @@ Status Application::load(ScreenIndex i) {
     const ScreenDefinition& def = m_registry[i];
     const ScreenLayout& layout = *def.layout;
 
-    WindowSpec spec;
-    spec.title = std::string(layout.caption);
-    spec.client_size = { twips_to_pixels(layout.client_width), twips_to_pixels(layout.client_height) };
-    spec.start_position = layout.start_position;
-    spec.show_in_taskbar = layout.show_in_taskbar;
-    spec.tag = i;
+    WindowSpec wanted;
+    wanted.title = std::string(layout.caption);
+    wanted.client_size = { twips_to_pixels(layout.client_width), twips_to_pixels(layout.client_height) };
+    wanted.start_position = layout.start_position;
+    wanted.show_in_taskbar = layout.show_in_taskbar;
+    wanted.tag = i;
     if (!layout.icon.empty()) {
         const auto* images = m_platform.pictures.icon(layout.icon);
         if (!images || images->empty())
             return Status::failure("icon " + std::string(layout.icon) + " could not be decoded");
-        spec.icon = &images->front();
+        wanted.icon = &images->front();
     }
-    auto window = m_platform.windows.create_window(spec, *this);
+    auto window = m_platform.windows.create_window(wanted, *this);
     if (!window)
         return Status::failure("no window for " + std::string(layout.name) + ": " +
                                m_platform.windows.last_error());
@@ -62,7 +62,7 @@ Status Application::load(ScreenIndex i) {
     if (Status built = Screen::build(def, m_platform.pictures, m_platform.fonts, screen); !built)
         return built;
     screen->set_window(std::move(window));
-    screen->resize_surface(spec.client_size);
+    screen->resize_surface(wanted.client_size);
     screen->set_window_state(layout.window_state);
     screen->set_state_before_minimize(layout.window_state);
     for (Control& c : screen->controls())

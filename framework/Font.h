@@ -57,7 +57,7 @@ private:
     std::array<Glyph, 256> m_glyphs;
 };
 
-// Finds or makes the font for a spec. Returns null when no face can stand in
+// Finds or makes the font a layout asks for. Returns null when no face can stand in
 // for it; callers report that as a failure of the step that needed the font.
 class FontProvider {
 public:

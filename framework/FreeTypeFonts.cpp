@@ -70,8 +70,8 @@ FreeTypeFonts::FreeTypeFonts(std::span<const EmbeddedFile> files, std::span<cons
 
 FreeTypeFonts::~FreeTypeFonts() = default;
 
-const Font* FreeTypeFonts::font(const FontSpec& spec) {
-    auto key = std::make_tuple(std::string(spec.face), spec.centipoints, spec.weight);
+const Font* FreeTypeFonts::font(const FontSpec& asked) {
+    auto key = std::make_tuple(std::string(asked.face), asked.centipoints, asked.weight);
     if (auto it = m_fonts.find(key); it != m_fonts.end()) return it->second.get();
     if (!m_impl->library) {
         m_error = "FreeType did not start";
@@ -82,12 +82,12 @@ const Font* FreeTypeFonts::font(const FontSpec& spec) {
     // font mapper would.
     const FontSubstitute* sub = nullptr;
     for (const FontSubstitute& s : m_impl->substitutes)
-        if (s.face == spec.face) sub = &s;
+        if (s.face == asked.face) sub = &s;
     if (!sub)
         for (const FontSubstitute& s : m_impl->substitutes)
             if (s.face.empty()) sub = &s;
     if (!sub) {
-        m_error = "no font stands in for " + std::string(spec.face);
+        m_error = "no font stands in for " + std::string(asked.face);
         return nullptr;
     }
     FT_Face face = m_impl->face_for(sub->file, m_error);
@@ -99,7 +99,7 @@ const Font* FreeTypeFonts::font(const FontSpec& spec) {
         e = FT_Select_Size(face, 0);
     } else {
         // Points at 96 pixels per inch.
-        const int pixels = int(std::lround(spec.centipoints * 96.0 / 7200.0));
+        const int pixels = int(std::lround(asked.centipoints * 96.0 / 7200.0));
         e = FT_Set_Pixel_Sizes(face, 0, FT_UInt(pixels));
     }
     if (e) {

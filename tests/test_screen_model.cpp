@@ -168,12 +168,12 @@ TEST_F(FontFixture, FixedsysStandInKeepsTheEightByFifteenCell) {
 }
 
 TEST_F(FontFixture, EveryFaceOfTheLayoutsHasAStandIn) {
-    for (const gv::FontSpec& spec : { layouts::kFixedsys9, layouts::kArial975Bold, layouts::kArial825Bold,
+    for (const gv::FontSpec& asked : { layouts::kFixedsys9, layouts::kArial975Bold, layouts::kArial825Bold,
                                       layouts::kFuturaT1575Medium, layouts::kMariageD36, gv::FontSpec {} }) {
-        const gv::Font* f = fonts.font(spec);
-        ASSERT_NE(f, nullptr) << spec.face << ": " << fonts.last_error();
-        EXPECT_GT(f->text_width("Grimveil"), 0) << spec.face;
-        EXPECT_GT(f->line_height(), 0) << spec.face;
+        const gv::Font* f = fonts.font(asked);
+        ASSERT_NE(f, nullptr) << asked.face << ": " << fonts.last_error();
+        EXPECT_GT(f->text_width("Grimveil"), 0) << asked.face;
+        EXPECT_GT(f->line_height(), 0) << asked.face;
     }
     EXPECT_GT(fonts.font(layouts::kMariageD36)->line_height(),
               fonts.font(layouts::kArial975Bold)->line_height());

@@ -6,14 +6,14 @@ namespace gv {
 
 class HeadlessWindow final : public Window {
 public:
-    HeadlessWindow(HeadlessDesktop& desktop, const WindowSpec& spec, WindowEvents& events)
+    HeadlessWindow(HeadlessDesktop& desktop, const WindowSpec& wanted, WindowEvents& events)
         : m_desktop(desktop)
-        , m_spec(spec)
+        , m_spec(wanted)
         , m_events(events)
-        , m_frame { 0, 0, spec.client_size.width, spec.client_size.height }
-        , m_has_icon(spec.icon != nullptr) {
+        , m_frame { 0, 0, wanted.client_size.width, wanted.client_size.height }
+        , m_has_icon(wanted.icon != nullptr) {
         const Size d = desktop.display_size();
-        switch (spec.start_position) {
+        switch (wanted.start_position) {
         case StartPosition::CenterOwner:
         case StartPosition::CenterScreen:
             m_frame.x = (d.width - m_frame.width) / 2;
@@ -82,14 +82,14 @@ HeadlessDesktop::HeadlessDesktop(Size display)
 
 HeadlessDesktop::~HeadlessDesktop() = default;
 
-std::unique_ptr<Window> HeadlessDesktop::create_window(const WindowSpec& spec, WindowEvents& events) {
+std::unique_ptr<Window> HeadlessDesktop::create_window(const WindowSpec& wanted, WindowEvents& events) {
     if (m_fail_next_create) {
         m_fail_next_create = false;
         m_last_error = "the desktop refused the window";
         return nullptr;
     }
-    m_journal.push_back("create " + spec.title);
-    auto w = std::make_unique<HeadlessWindow>(*this, spec, events);
+    m_journal.push_back("create " + wanted.title);
+    auto w = std::make_unique<HeadlessWindow>(*this, wanted, events);
     m_stack.push_back(w.get());
     m_created.push_back(w.get());
     return w;

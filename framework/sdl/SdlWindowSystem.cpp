@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <string_view>
 
 namespace gv {
 
@@ -31,11 +30,13 @@ std::unique_ptr<SdlWindowSystem> SdlWindowSystem::open(std::string& error) {
     // There is no text input anywhere in the program, yet opening the input
     // method parses the locale's whole compose table: a third of the start.
     setenv("XCOMPOSEFILE", "/dev/null", 1);
+    // Before SDL starts: SDL keeps the handler it finds and puts it back when
+    // it closes the display, which is when the last stray errors arrive.
+    install_x11_error_handler();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         error = SDL_GetError();
         return nullptr;
     }
-    if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11") install_x11_error_handler();
     return std::make_unique<SdlWindowSystem>(Key {});
 }
 
@@ -118,27 +119,27 @@ private:
     Size m_size;
 };
 
-std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& spec, WindowEvents&) {
+std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted, WindowEvents&) {
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
-    if (!spec.show_in_taskbar) flags |= SDL_WINDOW_SKIP_TASKBAR;
-    const int place = spec.start_position == StartPosition::WindowsDefault ? int(SDL_WINDOWPOS_UNDEFINED)
+    if (!wanted.show_in_taskbar) flags |= SDL_WINDOW_SKIP_TASKBAR;
+    const int place = wanted.start_position == StartPosition::WindowsDefault ? int(SDL_WINDOWPOS_UNDEFINED)
                                                                            : int(SDL_WINDOWPOS_CENTERED);
-    SDL_Window* window = SDL_CreateWindow(spec.title.c_str(), place, place, spec.client_size.width,
-                                          spec.client_size.height, flags);
+    SDL_Window* window = SDL_CreateWindow(wanted.title.c_str(), place, place, wanted.client_size.width,
+                                          wanted.client_size.height, flags);
     if (!window) {
         m_last_error = SDL_GetError();
         return nullptr;
     }
-    if (spec.icon && !spec.icon->argb.empty()) {
+    if (wanted.icon && !wanted.icon->argb.empty()) {
         SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
-            const_cast<std::uint32_t*>(spec.icon->argb.data()), spec.icon->width, spec.icon->height, 32,
-            spec.icon->width * 4, SDL_PIXELFORMAT_ARGB8888);
+            const_cast<std::uint32_t*>(wanted.icon->argb.data()), wanted.icon->width, wanted.icon->height, 32,
+            wanted.icon->width * 4, SDL_PIXELFORMAT_ARGB8888);
         if (icon) {
             SDL_SetWindowIcon(window, icon);
             SDL_FreeSurface(icon);
         }
     }
-    return std::make_unique<SdlWindow>(*this, window, spec.tag, spec.client_size);
+    return std::make_unique<SdlWindow>(*this, window, wanted.tag, wanted.client_size);
 }
 
 // [event loop]

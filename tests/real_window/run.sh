@@ -4,45 +4,16 @@
 set -euo pipefail
 guide=$1
 xpixel=$2
-work=$(mktemp -d)
-xvfb_pid= app_pid=
-
-cleanup() {
-  [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-pass() { echo "ok: $*"; }
-
-# poll <seconds> <command...>: retries until the command succeeds.
-poll() {
-  local deadline=$((SECONDS + $1)); shift
-  until "$@" >/dev/null 2>&1; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.05
-  done
-}
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-poll 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-
-window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
-has_window() { [[ -n $(window_named "$1") ]]; }
-geometry() { # prints "x y w h" of a window
-  local x y w h
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  echo "$X $Y $WIDTH $HEIGHT"
-}
+here=$(dirname "$0")
+# shellcheck source=xvfb.sh
+source "$here/xvfb.sh"
+start_xvfb
 pixel() { "$xpixel" "$1" "$2"; }
 
 start=$SECONDS
 "$guide" 2>"$work/guide.err" &
 app_pid=$!
+pids+=("$app_pid")
 
 # The splash: its caption, 584 x 264, centred on 1024 x 768.
 poll 10 has_window "Orvelle Created" || fail "no splash window"
@@ -96,14 +67,6 @@ pass "page closes from its close hot-spot"
 
 # The exit entry ends the program with status 0.
 xdotool mousemove 68 583 click 1
-for _ in $(seq 1 200); do
-  kill -0 "$app_pid" 2>/dev/null || break
-  sleep 0.05
-done
-if kill -0 "$app_pid" 2>/dev/null; then fail "still running after the exit entry"; fi
-status=0
-wait "$app_pid" || status=$?
-app_pid=
-((status == 0)) || fail "exit status $status: $(cat "$work/guide.err")"
+ends_with_status_0 "$app_pid"
 [[ ! -s $work/guide.err ]] || fail "the program reported: $(cat "$work/guide.err")"
 pass "exit entry ends the program with status 0"

@@ -1,0 +1,57 @@
+# Shared by the real-window scripts: a private Xvfb, helpers to wait and
+# report, and one clean-up that stops by PID whatever the script started.
+# Sourcing scripts set `pids+=(...)` for what they start themselves.
+work=$(mktemp -d)
+pids=()
+
+cleanup() {
+  local pid
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    pid=${pids[i]}
+    [[ -n $pid ]] && kill "$pid" 2>/dev/null || true
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+pass() { echo "ok: $*"; }
+
+# poll <seconds> <command...>: retries until the command succeeds.
+poll() {
+  local deadline=$((SECONDS + $1)); shift
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.05
+  done
+}
+
+# Starts Xvfb on a free display of 1024 x 768 and exports DISPLAY.
+start_xvfb() {
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  pids+=($!)
+  poll 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  export DISPLAY=":$(head -n1 "$work/display")"
+}
+
+# The id of the visible window whose title matches a regular expression.
+window_named() { xdotool search --onlyvisible --name "^$1\$" | head -n1; }
+has_window() { [[ -n $(window_named "$1") ]]; }
+# "x y w h" of a window id.
+geometry() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  echo "$X $Y $WIDTH $HEIGHT"
+}
+
+# Waits up to 10 s for a process to end and fails unless its status is 0.
+ends_with_status_0() {
+  local pid=$1 status=0
+  for _ in $(seq 1 200); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.05
+  done
+  kill -0 "$pid" 2>/dev/null && fail "still running"
+  wait "$pid" || status=$?
+  ((status == 0)) || fail "exit status $status: $(cat "$work/guide.err" 2>/dev/null)"
+}
