@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layouts/HotSpot.h"
 #include "layouts/Roster.h"
 
 #include "framework/Layout.h"
@@ -11,15 +12,7 @@ namespace grimveil::layouts {
 // What every fighter page has so far: a black panel window with the close
 // hot-spot over its top-right corner. The move rows come with the pages'
 // content.
-inline constexpr gv::ControlRecord kFighterPageControls[] = {
-    { .kind = gv::ControlKind::Label,
-      .name = "ClickClose",
-      .left = 9720,
-      .top = 0,
-      .width = 495,
-      .height = 495,
-      .back_style = gv::BackStyle::Transparent },
-};
+inline constexpr gv::ControlRecord kFighterPageControls[] = { hot_spot("ClickClose", {}, 9720, 0, 495, 495) };
 
 // The 23 page layouts, in grid order.
 inline constexpr auto kFighterPageLayouts = [] {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layouts/Fonts.h"
+#include "layouts/HotSpot.h"
 
 #include "framework/Layout.h"
 
@@ -23,19 +24,6 @@ constexpr ControlRecord art(std::string_view name, int left, int top, int width,
              .back_color = { 0x80000005 },
              .border = Border::None,
              .auto_size = auto_size };
-}
-
-// A transparent hot-spot without caption over painted words.
-constexpr ControlRecord hot_spot(std::string_view name, std::string_view parent, int left, int top, int width,
-                                 int height) {
-    return { .kind = ControlKind::Label,
-             .name = name,
-             .parent = parent,
-             .left = left,
-             .top = top,
-             .width = width,
-             .height = height,
-             .back_style = BackStyle::Transparent };
 }
 
 // A gold line of the what's-new panel.
@@ -77,14 +65,14 @@ inline constexpr gv::ControlRecord kMainMenuControls[] = {
     main_detail::art("Skull01", 3000, 120, 1500, 1695, "Main001_Skull01"),
     main_detail::art("Skull02", 10440, 120, 1500, 1695, "Main001_Skull02"),
     main_detail::art("ExitMinumize", 0, 8080, 2100, 885, "Main001_ExitMinumize"),
-    main_detail::hot_spot("ClickExit", "ExitMinumize", 120, 550, 1815, 255),
-    main_detail::hot_spot("ClickMinumize", "ExitMinumize", 120, 200, 1815, 255),
+    hot_spot("ClickExit", "ExitMinumize", 120, 550, 1815, 255),
+    hot_spot("ClickMinumize", "ExitMinumize", 120, 200, 1815, 255),
     main_detail::art("Menu", 30, 2280, 3180, 5745, "Main001_Menu"),
-    main_detail::hot_spot("ClickContacting", "Menu", 240, 3220, 1935, 300),
-    main_detail::hot_spot("ClickCredits", "Menu", 240, 2700, 1815, 300),
-    main_detail::hot_spot("ClickLinks", "Menu", 120, 2160, 1935, 300),
-    main_detail::hot_spot("ClickSecrets", "Menu", 120, 1680, 1935, 300),
-    main_detail::hot_spot("ClickMoves", "Menu", 240, 1140, 1815, 300),
+    hot_spot("ClickContacting", "Menu", 240, 3220, 1935, 300),
+    hot_spot("ClickCredits", "Menu", 240, 2700, 1815, 300),
+    hot_spot("ClickLinks", "Menu", 120, 2160, 1935, 300),
+    hot_spot("ClickSecrets", "Menu", 120, 1680, 1935, 300),
+    hot_spot("ClickMoves", "Menu", 240, 1140, 1815, 300),
     main_detail::news("Label8", 3960, 1320, "and more..."),
     main_detail::news("Label5", 3720, 2280, "New Character Moves"),
     main_detail::news("Label6", 3480, 1320, "New Credits"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layouts/HotSpot.h"
 #include "layouts/Roster.h"
 
 #include "framework/Layout.h"
@@ -35,18 +36,6 @@ constexpr ControlRecord frame(std::string_view name, int left, int top, int widt
     r.width = width;
     r.height = height;
     return r;
-}
-
-constexpr ControlRecord hot_spot(std::string_view name, std::string_view parent, int left, int top, int width,
-                                 int height) {
-    return { .kind = ControlKind::Label,
-             .name = name,
-             .parent = parent,
-             .left = left,
-             .top = top,
-             .width = width,
-             .height = height,
-             .back_style = BackStyle::Transparent };
 }
 
 inline constexpr OleColor kStone { 0x00C0C0FF };
