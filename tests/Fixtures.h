@@ -3,6 +3,7 @@
 #include "framework/Application.h"
 #include "framework/FreeTypeFonts.h"
 #include "framework/headless/HeadlessDesktop.h"
+#include "layouts/HotSpot.h"
 #include "screens/Guide.h"
 
 #include <map>
@@ -86,17 +87,6 @@ constexpr gv::ControlRecord picture_box(std::string_view name, std::string_view 
              .auto_size = auto_size };
 }
 
-constexpr gv::ControlRecord hot_spot(std::string_view name, std::string_view parent, int left, int top,
-                                     int width, int height, bool visible = true) {
-    return { .kind = gv::ControlKind::Label,
-             .name = name,
-             .parent = parent,
-             .left = left,
-             .top = top,
-             .width = width,
-             .height = height,
-             .visible = visible,
-             .back_style = gv::BackStyle::Transparent };
-}
+using layouts::hot_spot;
 
 } // namespace grimveil::testing
