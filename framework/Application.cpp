@@ -65,8 +65,8 @@ Status Application::load(ScreenIndex i) {
     screen->resize_surface(wanted.client_size);
     screen->set_window_state(layout.window_state);
     screen->set_state_before_minimize(layout.window_state);
-    for (Control& c : screen->controls())
-        if (c.kind() == ControlKind::Timer && c.enabled) arm(c);
+    for (int t : screen->timers())
+        if (Control& c = screen->controls()[t]; c.enabled) arm(c);
 
     m_screens[i] = std::move(screen);
     ++m_loaded_count;
@@ -180,13 +180,19 @@ void Application::arm(Control& timer) {
     timer.sequence = ++m_timer_sequence;
 }
 
+namespace {
+// An interval of 0 means a timer that never ticks, as on the platform it imitates.
+bool ticking(const Control& timer) {
+    return timer.enabled && timer.record->interval > 0;
+}
+} // namespace
+
 std::optional<std::int64_t> Application::next_timer_deadline() const {
     std::optional<std::int64_t> next;
     for (const auto& s : m_screens) {
         if (!s) continue;
-        for (const Control& c : s->controls())
-            if (c.kind() == ControlKind::Timer && c.enabled && c.record->interval > 0 &&
-                (!next || c.deadline < *next))
+        for (int t : s->timers())
+            if (const Control& c = s->controls()[t]; ticking(c) && (!next || c.deadline < *next))
                 next = c.deadline;
     }
     return next;
@@ -199,10 +205,9 @@ void Application::run_due_timers() {
         Control* due = nullptr;
         for (std::size_t i = 0; i < m_screens.size(); ++i) {
             if (!m_screens[i]) continue;
-            for (Control& c : m_screens[i]->controls()) {
-                if (c.kind() != ControlKind::Timer || !c.enabled || c.record->interval <= 0 ||
-                    c.deadline > now)
-                    continue;
+            for (int t : m_screens[i]->timers()) {
+                Control& c = m_screens[i]->controls()[t];
+                if (!ticking(c) || c.deadline > now) continue;
                 if (!due || c.deadline < due->deadline ||
                     (c.deadline == due->deadline && c.sequence < due->sequence)) {
                     due = &c;

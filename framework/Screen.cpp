@@ -38,7 +38,10 @@ Status Screen::build(const ScreenDefinition& definition, PictureSource& pictures
             c.parent = control_index(records, rec.parent);
             VERIFY(c.parent < int(i)); // the registry check guarantees parents come first
         }
-        if (rec.kind == ControlKind::Timer) continue;
+        if (rec.kind == ControlKind::Timer) {
+            screen->m_timers.push_back(int(i));
+            continue;
+        }
 
         auto& siblings_pictures =
             c.parent == kForm ? screen->m_top_pictures : screen->m_controls[c.parent].child_pictures;

@@ -60,6 +60,8 @@ public:
     std::span<Control> controls() { return m_controls; }
     std::span<const Control> controls() const { return m_controls; }
     const Control* find(std::string_view name) const;
+    // The timers, in layout order: the event loop looks at these alone.
+    std::span<const int> timers() const { return m_timers; }
 
     // Visibility of a picture control or label; the screen repaints what changed.
     void set_control_visible(int index, bool);
@@ -102,6 +104,7 @@ private:
     std::vector<Control> m_controls;
     std::vector<int> m_top_pictures;
     std::vector<int> m_top_labels;
+    std::vector<int> m_timers;
     const Bitmap* m_background { nullptr };
     Bitmap m_surface;
     std::vector<Rect> m_dirty;
