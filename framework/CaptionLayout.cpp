@@ -4,19 +4,11 @@ namespace gv {
 
 DisplayText apply_mnemonics(std::string_view caption) {
     DisplayText out;
-    out.text.reserve(caption.size());
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] != '&') {
-            out.text.push_back(caption[i]);
-            continue;
-        }
-        if (i + 1 < caption.size() && caption[i + 1] == '&') {
-            out.text.push_back('&');
-            ++i;
-            continue;
-        }
-        if (i + 1 < caption.size()) out.underlined.push_back(int(out.text.size()));
-    }
+    out.text.reserve(std::size_t(displayed_length(caption)));
+    for_each_displayed(caption, [&out](char c, bool underlined) {
+        if (underlined) out.underlined.push_back(int(out.text.size()));
+        out.text.push_back(c);
+    });
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layouts/Name.h"
+#include "layouts/PanelLayout.h"
 
 #include <array>
 #include <string_view>
@@ -66,8 +67,9 @@ inline constexpr std::array<FighterNames, kFighters> kFighterNames = [] {
         out[i].portrait_asset = Name { "Moves001_img", f.name };
         out[i].highlight_asset = Name { "Moves001_img", f.name, "S" };
         out[i].page_screen = Name { "Moves", f.name };
+        const gv::CaptionPattern& caption = kPanel.caption;
         out[i].page_caption =
-            Name { "[ Interactive Grimveil ] - [ ", f.name, " ] - [ version ", f.page_version, " ]" };
+            Name { caption.before_name, f.name, caption.before_version, f.page_version, caption.after };
     }
     return out;
 }();

@@ -150,7 +150,9 @@ TEST(CaptionLayout, MnemonicRule) {
         gv::DisplayText t = gv::apply_mnemonics(c.caption);
         EXPECT_EQ(t.text, c.shown) << c.caption;
         EXPECT_EQ(t.underlined, c.underlined) << c.caption;
+        EXPECT_EQ(gv::displayed_length(c.caption), int(c.shown.size())) << c.caption;
     }
+    static_assert(gv::displayed_length("Tom && Jerry") == 11, "the placement rule measures at compile time");
 }
 
 struct FontFixture : ::testing::Test {
@@ -169,7 +171,7 @@ TEST_F(FontFixture, FixedsysStandInKeepsTheEightByFifteenCell) {
 
 TEST_F(FontFixture, EveryFaceOfTheLayoutsHasAStandIn) {
     for (const gv::FontSpec& asked : { layouts::kFixedsys9, layouts::kArial975Bold, layouts::kArial825Bold,
-                                      layouts::kFuturaT1575Medium, layouts::kMariageD36, gv::FontSpec {} }) {
+                                       layouts::kFuturaT1575Medium, layouts::kMariageD36, gv::FontSpec {} }) {
         const gv::Font* f = fonts.font(asked);
         ASSERT_NE(f, nullptr) << asked.face << ": " << fonts.last_error();
         EXPECT_GT(f->text_width("Grimveil"), 0) << asked.face;
