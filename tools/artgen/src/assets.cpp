@@ -11,6 +11,8 @@ const char* extension(Format f) {
         return "jpg";
     case Format::Gif:
         return "gif";
+    case Format::Bmp:
+        return "bmp";
     case Format::Ico:
         return "ico";
     }
@@ -23,6 +25,8 @@ const char* formatName(Format f) {
         return "JPEG";
     case Format::Gif:
         return "GIF";
+    case Format::Bmp:
+        return "BMP";
     case Format::Ico:
         return "ICO";
     }
@@ -51,6 +55,14 @@ Asset gifAsset(std::string name, int width, int height, std::function<IndexedIma
             } };
 }
 
+Asset bmpAsset(std::string name, int width, int height, std::function<Image()> draw) {
+    return { name, Format::Bmp, width, height, [=] {
+                const Image img = draw();
+                checkSize(name, img.width, img.height, width, height);
+                return encodeBmp24(img);
+            } };
+}
+
 Asset icoAsset(std::string name, int width, int height, std::function<std::vector<IconEntry>()> draw) {
     return { name, Format::Ico, width, height, [=] {
                 const std::vector<IconEntry> entries = draw();
@@ -64,6 +76,7 @@ AssetList allAssets() {
     AssetList list;
     addSplashMainAssets(list);
     addSelectionAssets(list);
+    addPagesAssets(list);
     std::set<std::string> seen;
     for (const Asset& a : list)
         if (!seen.insert(a.name).second) throw std::runtime_error("duplicate asset name: " + a.name);

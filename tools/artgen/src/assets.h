@@ -10,7 +10,7 @@
 
 namespace artgen {
 
-enum class Format { Jpeg, Gif, Ico };
+enum class Format { Jpeg, Gif, Bmp, Ico };
 
 const char* extension(Format f);
 const char* formatName(Format f);
@@ -28,11 +28,14 @@ using AssetList = std::vector<Asset>;
 // Wrappers check that the drawing has the declared size before encoding it.
 Asset jpegAsset(std::string name, int width, int height, std::function<Image()> draw);
 Asset gifAsset(std::string name, int width, int height, std::function<IndexedImage()> draw);
+// Uncompressed 24-bit BMP, bottom-up, BI_RGB.
+Asset bmpAsset(std::string name, int width, int height, std::function<Image()> draw);
 Asset icoAsset(std::string name, int width, int height, std::function<std::vector<IconEntry>()> draw);
 
 // One registration function per screen group; add new groups to allAssets().
 void addSplashMainAssets(AssetList& list);
 void addSelectionAssets(AssetList& list);
+void addPagesAssets(AssetList& list);
 
 AssetList allAssets();
 

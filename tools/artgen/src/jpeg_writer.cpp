@@ -49,4 +49,34 @@ Bytes encodeJpeg(const Image& src) {
     return out;
 }
 
+Image decodeJpeg(const Bytes& jpeg) {
+    jpeg_decompress_struct cinfo {};
+    jpeg_error_mgr jerr {};
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, jpeg.data(), static_cast<unsigned long>(jpeg.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.out_color_space = JCS_RGB;
+    // The library's defaults, which the program's decoder keeps: the accurate
+    // integer IDCT and fancy upsampling (a no-op for our 4:4:4 files).
+    cinfo.dct_method = JDCT_ISLOW;
+    cinfo.do_fancy_upsampling = TRUE;
+    jpeg_start_decompress(&cinfo);
+    if (cinfo.output_components != 3) {
+        jpeg_destroy_decompress(&cinfo);
+        throw std::runtime_error("decodeJpeg: expected three colour components");
+    }
+    Image img(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height));
+    std::vector<uint8_t> row(static_cast<size_t>(img.width) * 3);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        const int y = static_cast<int>(cinfo.output_scanline);
+        JSAMPROW rows[1] = { row.data() };
+        jpeg_read_scanlines(&cinfo, rows, 1);
+        for (int x = 0; x < img.width; ++x) img.set(x, y, { row[x * 3], row[x * 3 + 1], row[x * 3 + 2] });
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return img;
+}
+
 } // namespace artgen

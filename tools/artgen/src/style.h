@@ -10,6 +10,7 @@ namespace artgen::style {
 inline constexpr Color orange = rgb(255, 108, 22);
 inline constexpr Color slate = rgb(114, 123, 182);
 inline constexpr Color darkRed = rgb(180, 0, 3);
+inline constexpr Color red = rgb(230, 24, 12);
 inline constexpr Color navy = rgb(7, 16, 73);
 inline constexpr Color edgeBlue = rgb(70, 130, 255);
 inline constexpr Color lightBlue = rgb(165, 205, 255);

@@ -13,6 +13,10 @@ using Bytes = std::vector<uint8_t>;
 // Baseline JPEG, quality 95, no chroma subsampling. Alpha is ignored.
 Bytes encodeJpeg(const Image& img);
 
+// Decodes JPEG bytes to opaque pixels with the settings the program's own
+// decoder uses, so a picture stored twice (JPEG and BMP) comes out identical.
+Image decodeJpeg(const Bytes& jpeg);
+
 // GIF 89a, one frame, global colour table padded to 256 entries, no extensions.
 Bytes encodeGif(const IndexedImage& img);
 
