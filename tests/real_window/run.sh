@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Runs the built program on its own Xvfb and drives it as a user would:
-#   run.sh <grimveil-guide> <xpixel>
+#   run.sh <grimveil-guide> <xpixel> <page_facts>
 set -euo pipefail
 guide=$1
 xpixel=$2
+page_facts=$3
 here=$(dirname "$0")
 # shellcheck source=xvfb.sh
 source "$here/xvfb.sh"
@@ -54,16 +55,26 @@ poll 5 bash -c "[[ \$('$xpixel' 338 227) == '255 0 0' && \$('$xpixel' 340 229) =
   || fail "no red frame at Omberl's cell: $(pixel 338 227)"
 pass "hover shows the red frame at the cell"
 
-# A click on it opens Omberl's page, whose close mark closes it.
-xdotool click 1
-page_title='\[ Interactive Grimveil \] - \[ Omberl \] - \[ version 1\.0\.0 \]'
-poll 5 has_window "$page_title" || fail "no page window for Omberl"
-page=$(window_named "$page_title")
-[[ $(geometry "$page") == "171 202 681 364" ]] || fail "page geometry $(geometry "$page")"
-pass "fighter page opens with its caption"
-xdotool mousemove 840 210 click 1
-poll 5 bash -c "! xdotool search --onlyvisible --name '$page_title'" || fail "page still open"
-pass "page closes from its close hot-spot"
+# A click on it opens Omberl's page; every fighter's page opens the same way,
+# centred, with its caption and its first row in gold and white where the
+# layout puts it, and closes from its close mark.
+gx=311 gy=202 px=171 py=202
+"$page_facts" >"$work/pages" || fail "page_facts failed"
+(($(wc -l <"$work/pages") == 23)) || fail "page_facts listed $(wc -l <"$work/pages") pages"
+while read -r fighter version cx cy goldx goldy whitex whitey; do
+  xdotool mousemove $((gx + cx)) $((gy + cy)) click 1
+  page_title="\[ Interactive Grimveil \] - \[ $fighter \] - \[ version ${version//./\\.} \]"
+  poll 5 has_window "$page_title" || fail "no page window for $fighter"
+  page=$(window_named "$page_title")
+  [[ $(geometry "$page") == "$px $py 681 364" ]] || fail "$fighter page geometry $(geometry "$page")"
+  poll 5 bash -c "[[ \$('$xpixel' $((px + goldx)) $((py + goldy))) == '255 192 2' ]]" \
+    || fail "$fighter: no gold at $goldx, $goldy: $(pixel $((px + goldx)) $((py + goldy)))"
+  [[ $(pixel $((px + whitex)) $((py + whitey))) == '255 255 255' ]] \
+    || fail "$fighter: no white at $whitex, $whitey: $(pixel $((px + whitex)) $((py + whitey)))"
+  xdotool mousemove $((px + 669)) $((py + 8)) click 1
+  poll 5 bash -c "! xdotool search --onlyvisible --name '$page_title'" || fail "$fighter page still open"
+done <"$work/pages"
+pass "all 23 fighter pages open centred with their captions and first rows, and close"
 
 # The exit entry ends the program with status 0.
 xdotool mousemove 68 583 click 1
