@@ -1,8 +1,9 @@
 #pragma once
 
-// The move rows of the 23 fighter pages (Part 4.1), in the notation of
-// Part 4.2. Every page but MovesNocthar opens with its weapon row; every page
-// that lists finishing moves closes with the two stage finishing rows.
+// The move rows of the 23 fighter pages. Every page but MovesNocthar opens
+// with its weapon row; every page that lists finishing moves closes with the
+// two stage finishing rows. Content/Notation.h reads the inputs; the content
+// test holds the counts they must add up to.
 
 #include "content/MoveList.h"
 
@@ -15,7 +16,9 @@ namespace grimveil::content {
 // finishing moves, always in this order, always "[close]".
 inline constexpr std::string_view kStageFinishing[2] = { "Ossuary Pit:", "Belfry Fall:" };
 
-// The note of MovesGrellix's fourth special move: the same move in the sequel.
+// MovesGrellix's fourth special move is the same move as in the sequel; its
+// note names the sequel.
+inline constexpr std::string_view kSequelTitle = "Grimveil II: Hollow Crown";
 inline constexpr std::string_view kSeriesNote = "[as in Grimveil II: Hollow Crown]";
 
 // Vorsk: gravedigger, a slow heavy brawler; weapon: the grave spade.
@@ -381,7 +384,7 @@ inline constexpr MoveRow kRoskarFinishing[] = {
     { kStageFinishing[1], "Toward, Up, Toward, Block", "[close]" },
 };
 
-// The 23 pages' rows, in page order (Part 3.1).
+// The 23 pages' rows, in page order.
 inline constexpr std::array<MoveList, 23> kMoveLists { {
     { "Vorsk", kVorskSpecial, kVorskFinishing },       { "Tamsel", kTamselSpecial, kTamselFinishing },
     { "Omberl", kOmberlSpecial, kOmberlFinishing },    { "Quenth", kQuenthSpecial, kQuenthFinishing },
