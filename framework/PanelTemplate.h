@@ -23,10 +23,10 @@ struct PanelTemplate {
     int client_height { 0 };
     OleColor back_color { 0x00000000 };
     std::string_view frame; // background picture
-    std::string_view title_name { "Picture1" };
+    std::string_view title_name;
     int title_left { 30 };
     int title_top { 30 };
-    std::string_view close_name { "ClickClose" };
+    std::string_view close_name;
     int close_left { 0 };
     int close_top { 0 };
     int close_width { 495 };

@@ -10,6 +10,8 @@ inline constexpr gv::PanelTemplate kPanel {
     .client_width = 10215,
     .client_height = 5460,
     .frame = "Credits001_Background",
+    .title_name = "Picture1",
+    .close_name = "ClickClose",
     .close_left = 9720,
     .caption = { "[ Interactive Grimveil ] - [ ", " ] - [ version ", " ]" },
 };
