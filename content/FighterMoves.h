@@ -39,9 +39,9 @@ inline constexpr MoveRow kVorskFinishing[] = {
 // Tamsel: lamplighter witch, keeps her distance with fire and light; weapon:
 // a lantern on a chain.
 inline constexpr MoveRow kTamselSpecial[] = {
-    { "Weapon:", "Toward, Back, Down, Low Punch" },         { "Wisp Lure:", "Down, Toward, High Punch" },
-    { "Lantern Swing:", "Back + Low Punch + High Punch" },  { "Moth Swarm:", "Down, Back, Low Kick" },
-    { "Gutter Flame:", "Down, Toward, Toward, High Kick" }, { "Ember Step:", "Back, Back, Run" },
+    { "Weapon:", "Toward, Back, Down, Low Punch" },          { "Wisp Lure:", "Down, Toward, High Punch" },
+    { "Lantern Swing:", "Back + Low Punch + High Punch" },   { "Moth Swarm:", "Down, Back, Low Kick" },
+    { "Gutter Flame:", "Down, Toward, Toward, High Punch" }, { "Ember Step:", "Back, Back, Run" },
 };
 inline constexpr MoveRow kTamselFinishing[] = {
     { "Snuffed Out:", "hold Low Punch 5 seconds, Down, Toward, Back, Up, release", "[close]" },
@@ -117,7 +117,7 @@ inline constexpr MoveRow kDuvrinSpecial[] = {
     { "Gear Shot:", "Down, Toward, High Punch" },
     { "Steam Vent:", "Down, Down, Block" },
     { "Cog Grapple:", "Down, Toward, Low Punch", "[must be done in the air, close]" },
-    { "Piston Lunge:", "Toward, Toward, High Kick" },
+    { "Piston Lunge:", "Toward, Toward, High Punch" },
     { "Clockwork Chain:", "HP, LP+LK+BLK, HP+HK+LK, LP+HP+RN+LK, BLK+HK+LP" },
 };
 inline constexpr MoveRow kDuvrinFinishing[] = {
@@ -193,7 +193,7 @@ inline constexpr MoveRow kCorvathFinishing[] = {
 
 // Ashvane: fire cultist, charged flames; weapon: a burning brand.
 inline constexpr MoveRow kAshvaneSpecial[] = {
-    { "Weapon:", "Down, Toward, Toward, High Punch" },
+    { "Weapon:", "Down, Toward, Toward, High Kick" },
     { "Ember Spit:", "Down, Back, High Punch", "[also can be done in the air]" },
     { "Pyre Charge:", "Down, Back, hold High Punch" },
     { "Smoke Rise:", "Down, Down, Up, Low Kick" },
@@ -313,7 +313,7 @@ inline constexpr MoveRow kNoctharSpecial[] = {
     { "Impersonations:" },
     { "Omberl:", "Toward, Back, Back, Low Punch" },
     { "Drasque:", "Toward, Toward, Down, Low Kick" },
-    { "Ashvane:", "Toward, Toward, Down, High Punch" },
+    { "Ashvane:", "Toward, Toward, Down, High Kick" },
     { "Ilvessa:", "Down, Down, Back, High Kick" },
     { "Pallira:", "Toward, Down, Toward, Low Punch" },
     { "Thulmar:", "Back, Back, Down, Low Punch" },
