@@ -16,7 +16,10 @@ int main() {
     std::string error;
     auto windows = gv::SdlWindowSystem::open(error);
     if (!windows) {
-        std::fprintf(stderr, "grimveil-guide: cannot open the display: %s\n", error.c_str());
+        std::fprintf(stderr,
+                     "grimveil-guide: no display to open windows on (%s); 'make snapshots' renders the screens "
+                     "to PNG files without one\n",
+                     error.c_str());
         return 1;
     }
     gv::AssetStore assets(grimveil::embedded_assets());

@@ -37,6 +37,14 @@ std::unique_ptr<SdlWindowSystem> SdlWindowSystem::open(std::string& error) {
         error = SDL_GetError();
         return nullptr;
     }
+    // Without a display SDL falls back to drivers that draw nowhere; a guide
+    // nobody can see or click would run on for ever.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
+        error = "no display";
+        SDL_Quit();
+        return nullptr;
+    }
     return std::make_unique<SdlWindowSystem>(Key {});
 }
 
@@ -122,10 +130,16 @@ private:
 std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted, WindowEvents&) {
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
     if (!wanted.show_in_taskbar) flags |= SDL_WINDOW_SKIP_TASKBAR;
-    const int place = wanted.start_position == StartPosition::WindowsDefault ? int(SDL_WINDOWPOS_UNDEFINED)
-                                                                           : int(SDL_WINDOWPOS_CENTERED);
-    SDL_Window* window = SDL_CreateWindow(wanted.title.c_str(), place, place, wanted.client_size.width,
-                                          wanted.client_size.height, flags);
+    // SDL centres a window whose place is left undefined; the window system's
+    // default place for a new window is the cascade, so say it.
+    int x = int(SDL_WINDOWPOS_CENTERED), y = int(SDL_WINDOWPOS_CENTERED);
+    if (wanted.start_position == StartPosition::WindowsDefault) {
+        const Point at = cascade_place(display_size(), wanted.client_size, m_default_places++);
+        x = at.x;
+        y = at.y;
+    }
+    SDL_Window* window =
+        SDL_CreateWindow(wanted.title.c_str(), x, y, wanted.client_size.width, wanted.client_size.height, flags);
     if (!window) {
         m_last_error = SDL_GetError();
         return nullptr;
