@@ -3,6 +3,7 @@
 #include "Bitmap.h"
 #include "Layout.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -35,6 +36,18 @@ public:
     // The window system lost what the window showed; it needs all of it again.
     virtual void window_exposed(int tag) = 0;
 };
+
+// Where a desktop puts the nth new window it is not told where to put: down
+// and to the right of the one before, from near the top-left corner, starting
+// over after eight or when the next would reach past the display.
+constexpr Point cascade_place(Size display, Size window, int nth) {
+    constexpr int step = 26;
+    const int room_x = (display.width - window.width) / step, room_y = (display.height - window.height) / step;
+    const int places = std::max(1, std::min({ 8, room_x, room_y }));
+    const int offset = step * (1 + nth % places);
+    return { std::max(0, std::min(offset, display.width - window.width)),
+             std::max(0, std::min(offset, display.height - window.height)) };
+}
 
 struct WindowSpec {
     std::string title;

@@ -41,7 +41,7 @@ public:
     constexpr operator std::string_view() const { return view(); }
 
 private:
-    std::array<char, 64> m_chars {};
+    std::array<char, 96> m_chars {};
     std::size_t m_length { 0 };
 };
 

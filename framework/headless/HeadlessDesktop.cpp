@@ -20,11 +20,9 @@ public:
             m_frame.y = (d.height - m_frame.height) / 2;
             break;
         case StartPosition::WindowsDefault: {
-            // The window system's own place for a new window: a cascade from
-            // the top-left corner.
-            const int step = 26 * (desktop.m_default_places++ % 8);
-            m_frame.x = 26 + step;
-            m_frame.y = 26 + step;
+            const Point at = cascade_place(d, wanted.client_size, desktop.m_default_places++);
+            m_frame.x = at.x;
+            m_frame.y = at.y;
             break;
         }
         }

@@ -40,6 +40,7 @@ private:
 
     std::map<std::uint32_t, SdlWindow*> m_windows; // by SDL window id
     std::string m_last_error;
+    int m_default_places { 0 }; // new windows placed by the cascade so far
     bool m_quit { false };
 };
 
