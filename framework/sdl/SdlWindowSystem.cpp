@@ -33,15 +33,24 @@ std::unique_ptr<SdlWindowSystem> SdlWindowSystem::open(std::string& error) {
     // Before SDL starts: SDL keeps the handler it finds and puts it back when
     // it closes the display, which is when the last stray errors arrive.
     install_x11_error_handler();
+    const char* x_display = std::getenv("DISPLAY");
+    const bool x = x_display && *x_display, wayland = std::getenv("WAYLAND_DISPLAY");
+    if (!x && !wayland) {
+        error = "neither DISPLAY nor WAYLAND_DISPLAY is set";
+        return nullptr;
+    }
+    // Only the window systems that were named: the others would be tried in
+    // turn, and some print their own complaints on the way.
+    if (!wayland) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        error = SDL_GetError();
+        error = x && !wayland ? "no X server answers at DISPLAY=" + std::string(x_display) : SDL_GetError();
         return nullptr;
     }
     // Without a display SDL falls back to drivers that draw nowhere; a guide
     // nobody can see or click would run on for ever.
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) {
-        error = "no display";
+        error = std::string("only SDL's ") + (driver ? driver : "no") + " video driver started";
         SDL_Quit();
         return nullptr;
     }
