@@ -24,10 +24,10 @@ inline constexpr std::array<InfoRow, 3> kContactRows { {
 } };
 
 // Top to bottom. A name is as long as its box, since the remark's colon
-// follows its last character; the maker's seven-letter name would not fit the
-// first box, which holds six.
+// follows its last character; the first box holds six, so the maker's pages go
+// by their site's name.
 inline constexpr std::array<InfoRow, 5> kLinkRows { {
-    { "Orvell", ": www.example.net/~orvelle" },
+    { "OrvNet", ": www.example.net/~orvelle" },
     { "Cripta Grimveil Online", ": www.example.org/cripta (in spanish)" },
     { "Catacomb Net", ": www.example.net" },
     { "Umbrix", ": www.umbrix.example.com" },
