@@ -251,7 +251,12 @@ void Application::window_mouse_button(int tag, Point p, MouseButton button, bool
 }
 
 void Application::window_close_requested(int tag) {
-    unload(ScreenIndex(tag));
+    const Screen* s = m_screens[tag].get();
+    if (!s) return;
+    if (const Handler* h = s->handler_for(kForm, Event::QueryUnload))
+        run_handler(ScreenIndex(tag), *h);
+    else
+        unload(ScreenIndex(tag));
 }
 
 void Application::window_state_changed(int tag, WindowState state) {

@@ -6,7 +6,9 @@
 
 namespace gv {
 
-enum class Event { Click, MouseMove, Timer, Load };
+// QueryUnload: the window system asks the screen to close. A screen without
+// a handler for it is unloaded.
+enum class Event { Click, MouseMove, Timer, Load, QueryUnload };
 
 constexpr std::string_view event_name(Event e) {
     switch (e) {
@@ -18,6 +20,8 @@ constexpr std::string_view event_name(Event e) {
         return "Timer";
     case Event::Load:
         return "Load";
+    case Event::QueryUnload:
+        return "QueryUnload";
     }
     return "";
 }

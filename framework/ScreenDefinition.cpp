@@ -50,6 +50,7 @@ std::string check_screen(const ScreenDefinition& def, std::size_t screen_count) 
             fits = h.control != kForm && kind == ControlKind::Timer;
             break;
         case Event::Load:
+        case Event::QueryUnload:
             fits = h.control == kForm;
             break;
         }

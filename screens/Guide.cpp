@@ -1,9 +1,11 @@
 #include "screens/Guide.h"
 
 #include "screens/FighterPages.h"
+#include "screens/InfoPages.h"
 #include "screens/Loading.h"
 #include "screens/MainMenu.h"
 #include "screens/ScreenId.h"
+#include "screens/Secrets.h"
 #include "screens/Selection.h"
 #include "screens/Splash.h"
 
@@ -20,6 +22,11 @@ std::span<const gv::ScreenDefinition> registry() {
         out[index_of(ScreenId::Moves001)] = selection_screen();
         for (int page = 1; page <= layouts::kFighters; ++page)
             out[index_of(ScreenId::FirstFighterPage) + page - 1] = fighter_page_screen(page);
+        for (int page = 1; page <= 3; ++page)
+            out[index_of(ScreenId::Secrets001) + page - 1] = secrets_screen(page);
+        out[index_of(ScreenId::Contact001)] = contact_screen();
+        out[index_of(ScreenId::Links001)] = links_screen();
+        out[index_of(ScreenId::Credits001)] = credits_screen();
         return out;
     }();
     return screens;

@@ -29,35 +29,51 @@ constexpr std::array<gv::ScreenIndex, layouts::kFighters + 1> pages_and_notice()
     return out;
 }
 
-// Every screen but the splash, in the order each command walks them. The
-// pages the guide does not have yet join these lists when they are built.
-inline constexpr auto kMinimizeAll = [] {
-    std::array<gv::Step, 2 + layouts::kFighters + 1> out {};
-    std::size_t n = 0;
-    out[n++] = minimize_screen(index_of(ScreenId::Main001));
-    out[n++] = minimize_screen(index_of(ScreenId::Moves001));
-    for (gv::ScreenIndex s : pages_and_notice()) out[n++] = minimize_screen(s);
-    return out;
-}();
+// Every screen but the splash, in the order each command walks them: each
+// list's own head, the fighter pages with the notice, and its own tail.
+constexpr ScreenId kMinimizeHead[] = { ScreenId::Main001, ScreenId::Contact001, ScreenId::Credits001,
+                                       ScreenId::Links001, ScreenId::Moves001 };
+constexpr ScreenId kMinimizeTail[] = { ScreenId::Secrets001, ScreenId::Secrets002, ScreenId::Secrets003 };
+constexpr ScreenId kExitHead[] = { ScreenId::Main001,    ScreenId::Links001,   ScreenId::Contact001,
+                                   ScreenId::Credits001, ScreenId::Secrets001, ScreenId::Secrets002,
+                                   ScreenId::Secrets003, ScreenId::Moves001 };
 
-inline constexpr auto kUnloadAll = [] {
-    std::array<gv::Step, 2 + layouts::kFighters + 1> out {};
+constexpr std::size_t kWalkLength = kScreenCount - 1;
+
+constexpr std::array<gv::Step, kWalkLength>
+walk(std::span<const ScreenId> head, std::span<const ScreenId> tail, gv::Step (*step)(gv::ScreenIndex)) {
+    std::array<gv::Step, kWalkLength> out {};
     std::size_t n = 0;
-    out[n++] = unload_screen(index_of(ScreenId::Main001));
-    out[n++] = unload_screen(index_of(ScreenId::Moves001));
-    for (gv::ScreenIndex s : pages_and_notice()) out[n++] = unload_screen(s);
+    for (ScreenId id : head) out[n++] = step(index_of(id));
+    for (gv::ScreenIndex s : pages_and_notice()) out[n++] = step(s);
+    for (ScreenId id : tail) out[n++] = step(index_of(id));
+    if (n != kWalkLength) throw "a walk covers every screen but the splash";
     return out;
-}();
+}
+
+inline constexpr auto kMinimizeAll = walk(kMinimizeHead, kMinimizeTail, minimize_screen);
+inline constexpr auto kUnloadAll = walk(kExitHead, {}, unload_screen);
 
 // The character-moves entry: a selection screen comes up fresh through the
 // loading notice.
 constexpr gv::Step kMoves[] = { unload_screen(index_of(ScreenId::Moves001)),
                                 show_screen(index_of(ScreenId::MovesLoading)) };
 
+// The other entries open their page as a fresh copy.
+template <ScreenId Page>
+constexpr gv::Step kFresh[] = { unload_screen(index_of(Page)), show_screen(index_of(Page)) };
+
 constexpr gv::Handler kHandlers[] = {
     { "Main001_ClickMoves_Click", c("ClickMoves"), Event::Click, kMoves },
+    { "Main001_ClickSecrets_Click", c("ClickSecrets"), Event::Click, kFresh<ScreenId::Secrets001> },
+    { "Main001_ClickLinks_Click", c("ClickLinks"), Event::Click, kFresh<ScreenId::Links001> },
+    { "Main001_ClickCredits_Click", c("ClickCredits"), Event::Click, kFresh<ScreenId::Credits001> },
+    { "Main001_ClickContacting_Click", c("ClickContacting"), Event::Click, kFresh<ScreenId::Contact001> },
     { "Main001_ClickMinumize_Click", c("ClickMinumize"), Event::Click, kMinimizeAll },
     { "Main001_ClickExit_Click", c("ClickExit"), Event::Click, kUnloadAll },
+    // The main menu is the hub, and only it has a task-bar button: closing it
+    // from the window system leaves the program as its exit entry does.
+    { "Main001_Form_QueryUnload", gv::kForm, Event::QueryUnload, kUnloadAll },
 };
 
 } // namespace

@@ -16,9 +16,15 @@ enum class ScreenId : gv::ScreenIndex {
     MovesLoading,
     Moves001,
     FirstFighterPage,
+    Secrets001 = FirstFighterPage + layouts::kFighters,
+    Secrets002,
+    Secrets003,
+    Contact001,
+    Links001,
+    Credits001,
 };
 
-inline constexpr std::size_t kScreenCount = std::size_t(ScreenId::FirstFighterPage) + layouts::kFighters;
+inline constexpr std::size_t kScreenCount = std::size_t(ScreenId::Credits001) + 1;
 
 constexpr gv::ScreenIndex index_of(ScreenId id) {
     return static_cast<gv::ScreenIndex>(id);
@@ -37,6 +43,10 @@ inline constexpr std::array<std::string_view, kScreenCount> kScreenNames = [] {
     for (int page = 1; page <= layouts::kFighters; ++page)
         names[index_of(ScreenId::FirstFighterPage) + page - 1] =
             layouts::names_of(layouts::fighter_on_page(page)).page_screen.view();
+    std::size_t n = index_of(ScreenId::Secrets001);
+    for (std::string_view name :
+         { "Secrets001", "Secrets002", "Secrets003", "Contact001", "Links001", "Credits001" })
+        names[n++] = name;
     return names;
 }();
 

@@ -76,6 +76,32 @@ while read -r fighter version cx cy goldx goldy whitex whitey; do
 done <"$work/pages"
 pass "all 23 fighter pages open centred with their captions and first rows, and close"
 
+# The contact page goes to the window system's default place, not the centre:
+# the cascade from the top-left corner, one step further at the next opening.
+for expected in "26 26" "52 52"; do
+  xdotool mousemove 82 377 click 1
+  poll 5 has_window "Form1" || fail "no contact page"
+  [[ $(geometry "$(window_named Form1)") == "$expected 681 364" ]] \
+    || fail "contact page at $(geometry "$(window_named Form1)"), expected $expected"
+done
+pass "contact page opens at the cascade's places"
+read -r cx cy _ < <(geometry "$(window_named Form1)")
+xdotool mousemove $((cx + 669)) $((cy + 8)) click 1
+poll 5 bash -c "! xdotool search --onlyvisible --name '^Form1\$'" || fail "contact page still open"
+
+# The secrets ring: Next replaces page 1 by page 2, centred.
+xdotool mousemove 74 274 click 1
+secrets1='\[ Interactive Grimveil \] - \[ Basic Secrets \] - \[ version 1\.0\.0 \]'
+secrets2='\[ Interactive Grimveil \] - \[ Misc\. Skirmal Kodes \] - \[ version 1\.0\.0 \]'
+poll 5 has_window "$secrets1" || fail "no secrets page"
+[[ $(geometry "$(window_named "$secrets1")") == "206 154 612 460" ]] || fail "secrets page not centred"
+xdotool mousemove $((206 + 578)) $((154 + 440)) click 1
+poll 5 has_window "$secrets2" || fail "Next did not show page 2"
+poll 5 bash -c "! xdotool search --onlyvisible --name '^$secrets1\$'" || fail "page 1 still open"
+xdotool mousemove $((206 + 600)) $((154 + 10)) click 1
+poll 5 bash -c "! xdotool search --onlyvisible --name '^$secrets2\$'" || fail "page 2 did not close"
+pass "secrets page centred; Next moves on; its close mark closes it"
+
 # The exit entry ends the program with status 0.
 xdotool mousemove 68 583 click 1
 ends_with_status_0 "$app_pid"
