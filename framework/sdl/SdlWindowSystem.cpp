@@ -4,6 +4,8 @@
 #include "X11Errors.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -54,6 +56,8 @@ std::unique_ptr<SdlWindowSystem> SdlWindowSystem::open(std::string& error) {
         SDL_Quit();
         return nullptr;
     }
+    // The X events SDL itself passes over: a window destroyed by another client.
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
     return std::make_unique<SdlWindowSystem>(Key {});
 }
 
@@ -77,11 +81,38 @@ public:
         , m_tag(tag)
         , m_size(size) {
         m_system.m_windows[SDL_GetWindowID(window)] = this;
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11) {
+            m_display = info.info.x11.display;
+            m_xwindow = info.info.x11.window;
+            x11_window_known(m_xwindow);
+        }
     }
     ~SdlWindow() override {
         m_system.m_windows.erase(SDL_GetWindowID(m_window));
+        if (m_gone) {
+            // SDL unmaps a window before destroying it and waits for the
+            // server's word that it is unmapped. A window another client
+            // destroyed sends that word never, or already did; hand SDL one.
+            XEvent unmapped {};
+            unmapped.type = UnmapNotify;
+            unmapped.xunmap.display = m_display;
+            unmapped.xunmap.window = m_xwindow;
+            unmapped.xunmap.event = m_xwindow;
+            XPutBackEvent(m_display, &unmapped);
+        }
         SDL_DestroyWindow(m_window);
+        if (m_display) {
+            XSync(m_display, False); // the last echoes arrive while the window is still known
+            x11_window_forgotten(m_xwindow);
+        }
     }
+
+    // Another client destroyed the window: it is to be unloaded like a window
+    // closed by request, without waiting on the server for it.
+    bool is_x_window(unsigned long w) const { return m_display && w == m_xwindow; }
+    void mark_gone() { m_gone = true; }
 
     void show(WindowState state) override {
         if (state == WindowState::Maximized) {
@@ -134,6 +165,9 @@ private:
     SDL_Window* m_window;
     int m_tag;
     Size m_size;
+    Display* m_display { nullptr };
+    unsigned long m_xwindow { 0 };
+    bool m_gone { false };
 };
 
 std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted, WindowEvents&) {
@@ -147,8 +181,8 @@ std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted,
         x = at.x;
         y = at.y;
     }
-    SDL_Window* window =
-        SDL_CreateWindow(wanted.title.c_str(), x, y, wanted.client_size.width, wanted.client_size.height, flags);
+    SDL_Window* window = SDL_CreateWindow(wanted.title.c_str(), x, y, wanted.client_size.width,
+                                          wanted.client_size.height, flags);
     if (!window) {
         m_last_error = SDL_GetError();
         return nullptr;
@@ -173,6 +207,18 @@ void SdlWindowSystem::dispatch(Application& app, const SDL_Event& e) {
         return it == m_windows.end() ? nullptr : it->second;
     };
     switch (e.type) {
+    case SDL_SYSWMEVENT:
+        if (e.syswm.msg && e.syswm.msg->subsystem == SDL_SYSWM_X11 &&
+            e.syswm.msg->msg.x11.event.type == DestroyNotify) {
+            const unsigned long gone = e.syswm.msg->msg.x11.event.xdestroywindow.window;
+            for (auto& [id, w] : m_windows)
+                if (w->is_x_window(gone)) {
+                    w->mark_gone();
+                    app.window_close_requested(w->tag());
+                    break;
+                }
+        }
+        break;
     case SDL_QUIT:
         m_quit = true;
         break;
