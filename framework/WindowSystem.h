@@ -42,7 +42,8 @@ public:
 // over after eight or when the next would reach past the display.
 constexpr Point cascade_place(Size display, Size window, int nth) {
     constexpr int step = 26;
-    const int room_x = (display.width - window.width) / step, room_y = (display.height - window.height) / step;
+    const int room_x = (display.width - window.width) / step,
+              room_y = (display.height - window.height) / step;
     const int places = std::max(1, std::min({ 8, room_x, room_y }));
     const int offset = step * (1 + nth % places);
     return { std::max(0, std::min(offset, display.width - window.width)),
