@@ -32,6 +32,12 @@ std::unique_ptr<SdlWindowSystem> SdlWindowSystem::open(std::string& error) {
     // There is no text input anywhere in the program, yet opening the input
     // method parses the locale's whole compose table: a third of the start.
     setenv("XCOMPOSEFILE", "/dev/null", 1);
+    // SDL connects to both message buses at start, and with no session bus
+    // the bus library forks a helper to launch one, which may outlive us.
+    // Nothing the guide does needs a bus: no text input, no screensaver
+    // inhibition, no sound.
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+    setenv("DBUS_SYSTEM_BUS_ADDRESS", "disabled:", 1);
     // Before SDL starts: SDL keeps the handler it finds and puts it back when
     // it closes the display, which is when the last stray errors arrive.
     install_x11_error_handler();
