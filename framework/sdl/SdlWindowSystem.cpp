@@ -97,6 +97,9 @@ public:
     }
     ~SdlWindow() override {
         m_system.m_windows.erase(SDL_GetWindowID(m_window));
+        auto& stack = m_system.m_stack;
+        stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
+        if (!m_gone && SDL_GetKeyboardFocus() == m_window) pass_focus_down();
         if (m_gone) {
             // SDL unmaps a window before destroying it and waits for the
             // server's word that it is unmapped. A window another client
@@ -120,6 +123,21 @@ public:
     bool is_x_window(unsigned long w) const { return m_display && w == m_xwindow; }
     void mark_gone() { m_gone = true; }
 
+    // A window manager that chooses for itself where focus goes when the
+    // focused window closes may pick the maximised main menu, and lift it,
+    // as a full-screen window with focus, over every other. Hand focus to
+    // the window that lay just below instead, leaving the stacking as it is.
+    void pass_focus_down() {
+        for (auto it = m_system.m_stack.rbegin(); it != m_system.m_stack.rend(); ++it) {
+            SDL_Window* below = (*it)->m_window;
+            const Uint32 flags = SDL_GetWindowFlags(below);
+            if ((flags & SDL_WINDOW_SHOWN) && !(flags & SDL_WINDOW_MINIMIZED)) {
+                SDL_SetWindowInputFocus(below);
+                return;
+            }
+        }
+    }
+
     void show(WindowState state) override {
         if (state == WindowState::Maximized) {
             // Cover the display ourselves: a borderless window may meet no
@@ -135,6 +153,9 @@ public:
             SDL_RestoreWindow(m_window);
         }
         SDL_ShowWindow(m_window);
+        auto& stack = m_system.m_stack;
+        stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
+        stack.push_back(this);
         if (state == WindowState::Minimized) {
             SDL_MinimizeWindow(m_window);
         } else {

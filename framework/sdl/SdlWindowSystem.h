@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 union SDL_Event;
 
@@ -39,6 +40,7 @@ private:
     void dispatch(Application&, const ::SDL_Event&);
 
     std::map<std::uint32_t, SdlWindow*> m_windows; // by SDL window id
+    std::vector<SdlWindow*> m_stack;               // shown windows, the last raised last
     std::string m_last_error;
     int m_default_places { 0 }; // new windows placed by the cascade so far
     bool m_quit { false };

@@ -46,3 +46,43 @@ wmctrl -c "$main_title"
 ends_with_status_0 "$app_pid"
 pass "a close request unloads the screen; with none left the program ends"
 [[ ! -s $work/guide.err ]] || fail "the program reported: $(cat "$work/guide.err")"
+
+# 3. Closing a page over the grid, by its close mark or by a close request,
+#    leaves the grid above the main menu and focused: the window manager
+#    would otherwise lift the focused full-screen main menu over it.
+stacking() {
+  local w
+  for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'); do
+    xdotool getwindowname "$w"
+  done | tr '\n' '|'
+}
+grid_title='\[ Grimveil Interactive: Selection Screen \] - \[ version 1\.0\.0 \]'
+grid_name='[ Grimveil Interactive: Selection Screen ] - [ version 1.0.0 ]'
+page_title='\[ Interactive Grimveil \] - \[ Omberl \] - \[ version 1\.0\.0 \]'
+"$guide" 2>"$work/guide.err" &
+app_pid=$!
+pids+=("$app_pid")
+poll 20 visible "$main_title" || fail "no main menu"
+xdotool mousemove 78 238 click 1
+poll 10 visible "$grid_title" || fail "no selection grid"
+poll 5 hidden 'Loading\.\.\.Please Wait' || fail "the notice stayed"
+for how in "close mark" "close request"; do
+  xdotool mousemove 371 257 sleep 0.2 click 1
+  poll 5 visible "$page_title" || fail "no page ($how)"
+  if [[ $how == "close mark" ]]; then
+    xdotool mousemove $((171 + 669)) $((202 + 8)) click 1
+  else
+    wmctrl -c "[ Interactive Grimveil ] - [ Omberl ] - [ version 1.0.0 ]"
+  fi
+  poll 5 hidden "$page_title" || fail "the page did not close ($how)"
+  sleep 0.3 # let the window manager settle focus
+  [[ $(stacking) == "$main_title|$grid_name|" ]] || fail "stacking after the $how: $(stacking)"
+  [[ $(xdotool getactivewindow getwindowname) == "$grid_name" ]] \
+    || fail "active after the $how: $(xdotool getactivewindow getwindowname)"
+done
+pass "closing a page leaves the grid above the main menu, and focused"
+# A close request on the main menu, the grid still open, ends the program.
+wmctrl -c "$main_title"
+ends_with_status_0 "$app_pid"
+pass "a close request on the main menu ends the program with the grid open"
+[[ ! -s $work/guide.err ]] || fail "the program reported: $(cat "$work/guide.err")"
