@@ -1,5 +1,7 @@
 #include "FreeTypeFonts.h"
 
+#include "CodePage1252.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -8,18 +10,6 @@
 namespace gv {
 
 namespace {
-
-// Code page 1252 from 0x80 to 0x9F; 0 marks the five unassigned bytes.
-constexpr char32_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-char32_t cp1252_to_unicode(unsigned char c) {
-    if (c >= 0x80 && c < 0xA0) return kCp1252High[c - 0x80];
-    return c;
-}
 
 struct LibraryDeleter {
     void operator()(FT_Library l) const { FT_Done_FreeType(l); }

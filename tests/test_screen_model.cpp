@@ -2,6 +2,7 @@
 #include "Fixtures.h"
 
 #include "framework/CaptionLayout.h"
+#include "framework/CodePage1252.h"
 #include "framework/Twips.h"
 #include "layouts/Fonts.h"
 
@@ -284,3 +285,10 @@ TEST(Labels, WrappedLabelIsCutAtItsRectangleAndUnderlinesMark) {
 
 } // namespace
 } // namespace grimveil::testing
+
+TEST(CodePage1252, TitlesBecomeUtf8) {
+    EXPECT_EQ(gv::cp1252_to_utf8("Plain [ 1.0.0 ]"), "Plain [ 1.0.0 ]");
+    EXPECT_EQ(gv::cp1252_to_utf8("\xA7\xE9"), "\u00A7\u00E9") << "Latin-1 from 0xA0";
+    EXPECT_EQ(gv::cp1252_to_utf8("\x80\x86\x99"), "\u20AC\u2020\u2122") << "the typographic range";
+    EXPECT_EQ(gv::cp1252_to_utf8("a\x81z"), "a\uFFFDz") << "an unassigned byte";
+}

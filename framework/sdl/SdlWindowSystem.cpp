@@ -3,6 +3,8 @@
 
 #include "X11Errors.h"
 
+#include "framework/CodePage1252.h"
+
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
@@ -208,8 +210,8 @@ std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted,
         x = at.x;
         y = at.y;
     }
-    SDL_Window* window = SDL_CreateWindow(wanted.title.c_str(), x, y, wanted.client_size.width,
-                                          wanted.client_size.height, flags);
+    SDL_Window* window = SDL_CreateWindow(cp1252_to_utf8(wanted.title).c_str(), x, y,
+                                          wanted.client_size.width, wanted.client_size.height, flags);
     if (!window) {
         m_last_error = SDL_GetError();
         return nullptr;
