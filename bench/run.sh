@@ -9,10 +9,15 @@ guide=$build/grimveil-guide
 source "$(dirname "$0")/../tests/real_window/xvfb.sh"
 start_xvfb
 
-# Apart, so that no run meets the X server still tidying up after the last.
-for _ in $(seq 1 9); do sleep 1; "$build/first_frame" "$guide"; done | tee "$work/starts"
-awk '{ print $(NF - 1) }' "$work/starts" | sort -n | awk '{ v[NR] = $1 } END { printf "start to first frame over %d runs: fastest %.1f ms, median %.1f ms\n", NR, v[1], v[int((NR + 1) / 2)] }'
-
+# The guide against the floor, a bare SDL program presenting one frame,
+# alternately, apart, so that no run meets the X server still tidying up.
+for _ in $(seq 1 9); do
+  sleep 1; "$build/first_frame" "$guide" | sed 's/^/guide /'
+  sleep 1; "$build/first_frame" "$build/bare_sdl" | sed 's/^/floor /'
+done | tee "$work/starts"
+median() { grep "^$1 " "$work/starts" | awk '{ print $(NF - 1) }' | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+awk -v g="$(median guide)" -v f="$(median floor)" \
+  'BEGIN { printf "start to first frame, median of 9: guide %.1f ms, bare SDL %.1f ms, ratio %.2f x (aim: within 1.3 x)\n", g, f, g / f }'
 
 "$guide" &
 app_pid=$!
