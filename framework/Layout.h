@@ -65,12 +65,19 @@ struct ScreenLayout {
     std::span<const ControlRecord> controls;
 };
 
-// Index of a control in its layout, found at compile time where the layout is
-// constant; an unknown name there is a compile error.
-constexpr int control_index(std::span<const ControlRecord> controls, std::string_view name) {
+// Index of a control in its layout, or -1.
+constexpr int find_control(std::span<const ControlRecord> controls, std::string_view name) {
     for (std::size_t i = 0; i < controls.size(); ++i)
         if (controls[i].name == name) return int(i);
-    throw "no control of that name in the layout";
+    return -1;
+}
+
+// The same, for layouts and handlers written as constants: an unknown name
+// there is a compile error. The framework, at run time, uses find_control.
+constexpr int control_index(std::span<const ControlRecord> controls, std::string_view name) {
+    const int i = find_control(controls, name);
+    if (i < 0) throw "no control of that name in the layout";
+    return i;
 }
 
 } // namespace gv

@@ -3,7 +3,6 @@
 #include "Screen.h"
 
 #include "Twips.h"
-#include "Verify.h"
 
 #include <algorithm>
 
@@ -35,8 +34,10 @@ Status Screen::build(const ScreenDefinition& definition, PictureSource& pictures
         c.visible = rec.visible;
         c.enabled = rec.enabled;
         if (!rec.parent.empty()) {
-            c.parent = control_index(records, rec.parent);
-            VERIFY(c.parent < int(i)); // the registry check guarantees parents come first
+            c.parent = find_control(records, rec.parent);
+            if (c.parent < 0 || c.parent >= int(i))
+                return Status::failure(std::string(rec.name) + ": its parent " + std::string(rec.parent) +
+                                       " is not an earlier control");
         }
         if (rec.kind == ControlKind::Timer) {
             screen->m_timers.push_back(int(i));

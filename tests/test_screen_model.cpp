@@ -292,3 +292,24 @@ TEST(CodePage1252, TitlesBecomeUtf8) {
     EXPECT_EQ(gv::cp1252_to_utf8("\x80\x86\x99"), "\u20AC\u2020\u2122") << "the typographic range";
     EXPECT_EQ(gv::cp1252_to_utf8("a\x81z"), "a\uFFFDz") << "an unassigned byte";
 }
+
+namespace grimveil::testing {
+
+// A layout that never met the registry check fails to build with a reason,
+// rather than throwing out of the program.
+TEST(ScreenBuild, AnUnknownParentIsAFailureNotAnException) {
+    static constexpr gv::ControlRecord controls[] = {
+        { .kind = gv::ControlKind::Label, .name = "Orphan", .parent = "Nowhere", .width = 10, .height = 10 },
+    };
+    static constexpr gv::ScreenLayout layout { .name = "Broken", .caption = "", .controls = controls };
+    static const gv::ScreenDefinition definition { &layout, {} };
+    FixturePictures pictures;
+    gv::FreeTypeFonts fonts { embedded_fonts(), font_substitutes() };
+    std::unique_ptr<gv::Screen> screen;
+    gv::Status status = gv::Screen::build(definition, pictures, fonts, screen);
+    ASSERT_FALSE(status);
+    EXPECT_NE(status.error().find("Nowhere"), std::string::npos) << status.error();
+    EXPECT_EQ(screen, nullptr);
+}
+
+} // namespace grimveil::testing
