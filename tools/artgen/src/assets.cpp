@@ -77,6 +77,7 @@ AssetList allAssets() {
     addSplashMainAssets(list);
     addSelectionAssets(list);
     addPagesAssets(list);
+    addSecretsInfoAssets(list);
     std::set<std::string> seen;
     for (const Asset& a : list)
         if (!seen.insert(a.name).second) throw std::runtime_error("duplicate asset name: " + a.name);

@@ -36,6 +36,7 @@ Asset icoAsset(std::string name, int width, int height, std::function<std::vecto
 void addSplashMainAssets(AssetList& list);
 void addSelectionAssets(AssetList& list);
 void addPagesAssets(AssetList& list);
+void addSecretsInfoAssets(AssetList& list);
 
 AssetList allAssets();
 

@@ -1,5 +1,6 @@
 #include "canvas.h"
 
+#include "noise.h"
 #include "rng.h"
 
 #include <algorithm>
@@ -114,34 +115,6 @@ void Canvas::bevel(const Rect& r, double depth, const Color& light, const Color&
 
 namespace {
 
-// Value noise on a seeded lattice, smoothstep-interpolated.
-class ValueNoise {
-public:
-    ValueNoise(uint64_t seed, int cells)
-        : cells_(cells)
-        , values_(static_cast<size_t>(cells) * cells) {
-        Rng rng(seed);
-        for (double& v : values_) v = rng.unit();
-    }
-    double at(double u, double v) const // u, v in lattice units, wraps
-    {
-        const int x0 = static_cast<int>(std::floor(u)), y0 = static_cast<int>(std::floor(v));
-        const double fx = smooth(u - x0), fy = smooth(v - y0);
-        const double a = get(x0, y0), b = get(x0 + 1, y0), c = get(x0, y0 + 1), d = get(x0 + 1, y0 + 1);
-        return (a + (b - a) * fx) * (1 - fy) + (c + (d - c) * fx) * fy;
-    }
-
-private:
-    static double smooth(double t) { return t * t * (3 - 2 * t); }
-    double get(int x, int y) const {
-        x = ((x % cells_) + cells_) % cells_;
-        y = ((y % cells_) + cells_) % cells_;
-        return values_[static_cast<size_t>(y) * cells_ + x];
-    }
-    int cells_;
-    std::vector<double> values_;
-};
-
 uint8_t toByte(double v) {
     return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));
 }
@@ -222,6 +195,43 @@ double Canvas::textPath(const Font& font, double size, const std::string& text, 
     cairo_move_to(cr_, x, y);
     cairo_text_path(cr_, text.c_str());
     return size;
+}
+
+void Canvas::spacedTextPath(const Font& font, const std::string& text, const Rect& box, double minTracking,
+                            double maxTracking) {
+    cairo_set_font_face(cr_, fontFace(font));
+    cairo_set_font_size(cr_, 100);
+    cairo_text_extents_t ext;
+    cairo_text_extents(cr_, text.c_str(), &ext);
+    if (ext.height <= 0) return;
+    cairo_set_font_size(cr_, 100 * box.h / ext.height);
+    cairo_text_extents(cr_, text.c_str(), &ext);
+    const int gaps = static_cast<int>(text.size()) - 1;
+    const double room = box.w - ext.width;
+    double squeeze = 1, tracking = gaps > 0 ? std::min(maxTracking, room / gaps) : 0;
+    if (gaps > 0 && tracking < minTracking) {
+        tracking = minTracking;
+        squeeze = (box.w - minTracking * gaps) / ext.width;
+    } else if (gaps == 0 && room < 0) {
+        squeeze = box.w / ext.width;
+    }
+    const double inkWidth = ext.width * squeeze + tracking * gaps;
+    cairo_save(cr_);
+    cairo_translate(cr_, box.cx() - inkWidth / 2 - ext.x_bearing * squeeze,
+                    box.cy() - (ext.y_bearing + ext.height / 2));
+    cairo_scale(cr_, squeeze, 1);
+    // Glyph by glyph, so the tracking goes between letters; the path keeps
+    // the squeeze after the restore.
+    double pen = 0;
+    for (char ch : text) {
+        const char glyph[2] = { ch, 0 };
+        cairo_move_to(cr_, pen, 0);
+        cairo_text_path(cr_, glyph);
+        cairo_text_extents_t g;
+        cairo_text_extents(cr_, glyph, &g);
+        pen += g.x_advance + tracking / squeeze;
+    }
+    cairo_restore(cr_);
 }
 
 void Canvas::metallicText(const Font& font, double size, const std::string& text, const Rect& box,

@@ -72,6 +72,14 @@ public:
     double textPath(const Font& font, double size, const std::string& text, const Rect& box,
                     HAlign align = HAlign::Center);
 
+    // Adds the outline of text (ASCII) scaled so its ink is exactly box.h tall,
+    // centred in box, with minTracking to maxTracking px between two letters:
+    // text narrower than the box has its letters spaced out, wider text is
+    // squeezed horizontally to the box's width. For headings of one style and
+    // height in boxes of differing widths.
+    void spacedTextPath(const Font& font, const std::string& text, const Rect& box, double minTracking,
+                        double maxTracking);
+
     // Text filled with a vertical gradient running over the ink box, with an outline.
     void metallicText(const Font& font, double size, const std::string& text, const Rect& box, HAlign align,
                       const std::vector<Stop>& stops, const Color& outline, double outlineWidth);

@@ -17,6 +17,7 @@ inline const Font spartanBold { "League Spartan", "Bold" };
 inline const Font spartanBlack { "League Spartan", "Black" };
 inline const Font sansBold { "Liberation Sans", "Bold" };
 inline const Font serifBold { "DejaVu Serif", "Bold" };
+inline const Font sansCondensedBold { "DejaVu Sans Condensed", "Bold" };
 } // namespace fonts
 
 // Cached for the life of the process. Throws if nothing installed matches the
