@@ -24,6 +24,18 @@ int pixels_of_26_6(FT_Pos v) {
     return int((v + 32) >> 6);
 }
 
+// A face the program does not carry falls back to the default font, as a
+// font mapper would.
+const FontSubstitute* substitute_for(std::span<const FontSubstitute> substitutes, const FontSpec& asked) {
+    const FontSubstitute* sub = nullptr;
+    for (const FontSubstitute& s : substitutes)
+        if (s.face == asked.face) sub = &s;
+    if (!sub)
+        for (const FontSubstitute& s : substitutes)
+            if (s.face.empty()) sub = &s;
+    return sub;
+}
+
 } // namespace
 
 struct FreeTypeFonts::Impl {
@@ -60,6 +72,11 @@ FreeTypeFonts::FreeTypeFonts(std::span<const EmbeddedFile> files, std::span<cons
 
 FreeTypeFonts::~FreeTypeFonts() = default;
 
+std::string_view FreeTypeFonts::stand_in(const FontSpec& asked) const {
+    const FontSubstitute* sub = substitute_for(m_impl->substitutes, asked);
+    return sub ? sub->file : std::string_view {};
+}
+
 const Font* FreeTypeFonts::font(const FontSpec& asked) {
     auto key = std::make_tuple(std::string(asked.face), asked.centipoints, asked.weight);
     if (auto it = m_fonts.find(key); it != m_fonts.end()) return it->second.get();
@@ -68,14 +85,7 @@ const Font* FreeTypeFonts::font(const FontSpec& asked) {
         return nullptr;
     }
 
-    // A face the program does not carry falls back to the default font, as a
-    // font mapper would.
-    const FontSubstitute* sub = nullptr;
-    for (const FontSubstitute& s : m_impl->substitutes)
-        if (s.face == asked.face) sub = &s;
-    if (!sub)
-        for (const FontSubstitute& s : m_impl->substitutes)
-            if (s.face.empty()) sub = &s;
+    const FontSubstitute* sub = substitute_for(m_impl->substitutes, asked);
     if (!sub) {
         m_error = "no font stands in for " + std::string(asked.face);
         return nullptr;

@@ -27,6 +27,8 @@ public:
     ~FreeTypeFonts() override;
 
     const Font* font(const FontSpec&) override;
+    // The embedded file that stands in for a font, or empty when none does.
+    std::string_view stand_in(const FontSpec&) const;
     // Why the last font() returned null.
     const std::string& last_error() const { return m_error; }
 

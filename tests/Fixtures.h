@@ -6,6 +6,9 @@
 #include "layouts/HotSpot.h"
 #include "screens/Guide.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -50,8 +53,10 @@ private:
 
 // A small program of the test's own screens on the headless desktop.
 struct FixtureProgram {
-    explicit FixtureProgram(std::span<const gv::ScreenDefinition> screens, gv::Size display = { 640, 480 })
+    explicit FixtureProgram(std::span<const gv::ScreenDefinition> screens, gv::Size display = { 640, 480 },
+                            std::span<const gv::FontSubstitute> substitutes = font_substitutes())
         : desktop(display)
+        , fonts(embedded_fonts(), substitutes)
         , app(screens, { desktop, pictures, fonts, clock }) {
         app.set_reporter([this](std::string_view line) { errors.emplace_back(line); });
     }
@@ -63,7 +68,7 @@ struct FixtureProgram {
     gv::VirtualClock clock;
     gv::HeadlessDesktop desktop;
     FixturePictures pictures;
-    gv::FreeTypeFonts fonts { embedded_fonts(), font_substitutes() };
+    gv::FreeTypeFonts fonts;
     gv::Application app;
     std::vector<std::string> errors;
 };
@@ -88,5 +93,37 @@ constexpr gv::ControlRecord picture_box(std::string_view name, std::string_view 
 }
 
 using layouts::hot_spot;
+
+// Whether the pixels a screen's window was given are those of a paint of the
+// whole screen from its model now: a changed rectangle left off a present
+// shows as a difference.
+inline ::testing::AssertionResult presented_is_fresh_paint(const gv::HeadlessDesktop& desktop,
+                                                           const gv::Screen& screen, int tag) {
+    const gv::Bitmap* presented = desktop.presented(tag);
+    if (!presented) return ::testing::AssertionFailure() << screen.name() << " has no window";
+    gv::Bitmap fresh(screen.surface().width(), screen.surface().height());
+    {
+        gv::Painter painter(fresh);
+        screen.paint(painter, fresh.rect());
+    }
+    if (presented->size() != fresh.size())
+        return ::testing::AssertionFailure()
+               << screen.name() << ": the window holds " << presented->width() << " x " << presented->height()
+               << " pixels, the screen paints " << fresh.width() << " x " << fresh.height();
+    int differing = 0;
+    gv::Point first;
+    for (int y = 0; y < fresh.height(); ++y) {
+        const gv::Rgb* a = presented->row(y);
+        const gv::Rgb* b = fresh.row(y);
+        if (std::equal(a, a + fresh.width(), b)) continue;
+        for (int x = 0; x < fresh.width(); ++x)
+            if (a[x] != b[x] && differing++ == 0) first = { x, y };
+    }
+    if (differing == 0) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << screen.name() << ": " << differing
+                                         << " presented pixels differ from a fresh paint, the first at "
+                                         << first << std::hex << ": 0x" << presented->pixel(first.x, first.y)
+                                         << " shown, 0x" << fresh.pixel(first.x, first.y) << " painted";
+}
 
 } // namespace grimveil::testing

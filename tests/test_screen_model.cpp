@@ -137,6 +137,55 @@ TEST_F(PaintFixture, ShowingAControlRepaintsOnlyItsRectangle) {
     EXPECT_GT(before, 0);
 }
 
+// The desktop shows what the window was given, rectangle by rectangle, not
+// the screen's own picture: a damage list that leaves a change off shows.
+constexpr gv::ControlRecord kPresentControls[] = {
+    hot_spot("ShowPatch", {}, 0, 0, px(10), px(10)),
+    picture_box("Patch", {}, px(20), px(20), px(40), px(40), {}, kRed, gv::Border::None, false),
+};
+constexpr gv::Step kShowPatch[] = { gv::steps::show(gv::control_index(kPresentControls, "Patch")) };
+constexpr gv::Handler kPresentHandlers[] = {
+    { "Present_ShowPatch_Click", 0, gv::Event::Click, kShowPatch },
+};
+constexpr gv::ScreenLayout kPresentLayout { .name = "Present",
+                                            .caption = "Present",
+                                            .back_color = kGrey,
+                                            .client_width = px(100),
+                                            .client_height = px(100),
+                                            .controls = kPresentControls };
+const gv::ScreenDefinition kPresentScreens[] = { { &kPresentLayout, kPresentHandlers } };
+
+TEST(Presenting, TheDesktopShowsOnlyTheRectanglesPresented) {
+    FixtureProgram program { kPresentScreens };
+    ASSERT_TRUE(program.app.start(0).is_ok());
+    gv::Screen& s = *program.app.loaded(0);
+    const gv::Rect f = program.desktop.window(0)->frame;
+    auto on_desktop = [&](int x, int y) { return program.desktop.pixel({ f.x + x, f.y + y }); };
+    const gv::Rgb grey = rgb(128, 128, 128), red = rgb(255, 0, 0);
+    EXPECT_TRUE(presented_is_fresh_paint(program.desktop, s, 0));
+    program.desktop.click({ f.x + 5, f.y + 5 });
+    EXPECT_EQ(on_desktop(50, 50), red);
+    EXPECT_TRUE(presented_is_fresh_paint(program.desktop, s, 0)) << "in normal use";
+
+    // Hide the patch, then present only the left half of what changed.
+    s.set_control_visible(gv::control_index(kPresentControls, "Patch"), false);
+    const auto changed = s.repaint();
+    ASSERT_EQ(changed.size(), 1u);
+    ASSERT_EQ(changed[0], (gv::Rect { 20, 20, 40, 40 }));
+    const gv::Rect too_small { 20, 20, 20, 40 };
+    s.window()->present(s.surface(), { &too_small, 1 });
+    EXPECT_EQ(s.surface().pixel(50, 50), grey) << "the screen's own picture is right";
+    EXPECT_EQ(on_desktop(30, 50), grey) << "the presented half changed";
+    EXPECT_EQ(on_desktop(50, 50), red) << "the half left off is stale";
+    EXPECT_EQ(program.desktop.compose().pixel(f.x + 50, f.y + 50), red) << "in the composed picture too";
+    EXPECT_FALSE(presented_is_fresh_paint(program.desktop, s, 0)) << "and the check sees it";
+
+    // The window system lost the pixels: the whole picture is presented again.
+    program.desktop.expose(0);
+    EXPECT_EQ(on_desktop(50, 50), grey);
+    EXPECT_TRUE(presented_is_fresh_paint(program.desktop, s, 0));
+}
+
 TEST(CaptionLayout, MnemonicRule) {
     struct Case {
         std::string_view caption, shown;
@@ -170,13 +219,27 @@ TEST_F(FontFixture, FixedsysStandInKeepsTheEightByFifteenCell) {
     EXPECT_FALSE(f.glyph(0x80).coverage.empty()) << "the euro sign at 0x80 renders";
 }
 
-TEST_F(FontFixture, EveryFaceOfTheLayoutsHasAStandIn) {
-    for (const gv::FontSpec& asked : { layouts::kFixedsys9, layouts::kArial975Bold, layouts::kArial825Bold,
-                                       layouts::kFuturaT1575Medium, layouts::kMariageD36, gv::FontSpec {} }) {
-        const gv::Font* f = fonts.font(asked);
-        ASSERT_NE(f, nullptr) << asked.face << ": " << fonts.last_error();
-        EXPECT_GT(f->text_width("Grimveil"), 0) << asked.face;
-        EXPECT_GT(f->line_height(), 0) << asked.face;
+TEST_F(FontFixture, EveryFaceOfTheLayoutsHasItsOwnStandIn) {
+    // A face missing from the table would fall back to the default and still
+    // render, so name the file each one must come from.
+    struct Case {
+        gv::FontSpec asked;
+        std::string_view file;
+    } cases[] = {
+        { layouts::kFixedsys9, "ter-u14b_unicode.pcf" },
+        { layouts::kArial975Bold, "LiberationSans-Bold.ttf" },
+        { layouts::kArial825Bold, "LiberationSans-Bold.ttf" },
+        { layouts::kFuturaT1575Medium, "LeagueSpartan-Medium.otf" },
+        { layouts::kMariageD36, "Blankenburg_UNZ1A.ttf" },
+        { gv::FontSpec {}, "LiberationSans-Bold.ttf" },
+        { gv::FontSpec { .face = "No Such Face" }, "LiberationSans-Bold.ttf" },
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(fonts.stand_in(c.asked), c.file) << "\"" << c.asked.face << "\"";
+        const gv::Font* f = fonts.font(c.asked);
+        ASSERT_NE(f, nullptr) << c.asked.face << ": " << fonts.last_error();
+        EXPECT_GT(f->text_width("Grimveil"), 0) << c.asked.face;
+        EXPECT_GT(f->line_height(), 0) << c.asked.face;
     }
     EXPECT_GT(fonts.font(layouts::kMariageD36)->line_height(),
               fonts.font(layouts::kArial975Bold)->line_height());

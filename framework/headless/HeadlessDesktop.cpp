@@ -34,20 +34,30 @@ public:
     }
 
     void show(WindowState state) override {
+        if (m_gone) return;
         m_desktop.m_journal.push_back("show " + m_spec.title);
         m_shown = true;
         set_state(state);
         m_desktop.raise(this);
     }
     void minimize() override {
+        if (m_gone) return;
         m_desktop.m_journal.push_back("minimize " + m_spec.title);
         set_state(WindowState::Minimized);
     }
     Size client_size() const override { return m_frame.size(); }
+    // Copies the given rectangles alone, as the SDL layer does into its
+    // window surface: a rectangle left off the list stays as it was.
     void present(const Bitmap& surface, std::span<const Rect> changed) override {
-        m_surface = &surface;
+        if (m_gone) return;
         ++m_presents;
-        for (Rect r : changed) m_presented_pixels += std::int64_t(r.width) * r.height;
+        const Rect target = surface.rect().intersected(m_pixels.rect());
+        for (Rect r : changed) {
+            m_presented_pixels += std::int64_t(r.width) * r.height;
+            const Rect d = r.intersected(target);
+            for (int y = d.y; y < d.bottom(); ++y)
+                std::copy_n(surface.row(y) + d.x, d.width, m_pixels.row(y) + d.x);
+        }
     }
 
     void set_state(WindowState state) {
@@ -57,6 +67,9 @@ public:
             m_frame = { 0, 0, m_desktop.display_size().width, m_desktop.display_size().height };
         else if (state == WindowState::Normal)
             m_frame = m_normal_frame;
+        // A window shown for the first time or at a new size starts black, as
+        // a window surface does.
+        if (m_frame.size() != m_pixels.size()) m_pixels = Bitmap(m_frame.width, m_frame.height);
     }
 
     bool on_screen() const { return m_shown && m_state != WindowState::Minimized; }
@@ -70,7 +83,8 @@ public:
     bool m_shown { false };
     WindowState m_state { WindowState::Normal };
     WindowState m_before_minimize { WindowState::Normal };
-    const Bitmap* m_surface { nullptr };
+    bool m_gone { false }; // destroyed from outside; the program still holds it
+    Bitmap m_pixels;
     int m_presents { 0 };
     std::int64_t m_presented_pixels { 0 };
 };
@@ -160,24 +174,52 @@ void HeadlessDesktop::release(Point p) {
                                         MouseButton::Primary, false);
 }
 
+HeadlessWindow* HeadlessDesktop::find(int tag) const {
+    for (HeadlessWindow* w : m_stack)
+        if (w->m_spec.tag == tag) return w;
+    return nullptr;
+}
+
 void HeadlessDesktop::restore_from_taskbar(int tag) {
-    for (HeadlessWindow* w : m_stack) {
-        if (w->m_spec.tag != tag || !w->m_spec.show_in_taskbar || w->m_state != WindowState::Minimized)
-            continue;
-        m_journal.push_back("restore " + w->m_spec.title);
-        w->set_state(w->m_before_minimize);
-        raise(w);
-        w->m_events.window_state_changed(tag, w->m_state);
-        return;
-    }
+    if (HeadlessWindow* w = find(tag); w && w->m_spec.show_in_taskbar) restore_window(tag);
+}
+
+void HeadlessDesktop::minimize_window(int tag) {
+    HeadlessWindow* w = find(tag);
+    if (!w || !w->m_shown || w->m_state == WindowState::Minimized) return;
+    m_journal.push_back("minimize " + w->m_spec.title);
+    w->set_state(WindowState::Minimized);
+    w->m_events.window_state_changed(tag, WindowState::Minimized);
+}
+
+void HeadlessDesktop::restore_window(int tag) {
+    HeadlessWindow* w = find(tag);
+    if (!w || !w->m_shown || w->m_state != WindowState::Minimized) return;
+    m_journal.push_back("restore " + w->m_spec.title);
+    w->set_state(w->m_before_minimize);
+    raise(w);
+    w->m_events.window_state_changed(tag, w->m_state);
 }
 
 void HeadlessDesktop::request_close(int tag) {
-    for (HeadlessWindow* w : m_stack)
-        if (w->m_spec.tag == tag) {
-            w->m_events.window_close_requested(tag);
-            return;
-        }
+    if (HeadlessWindow* w = find(tag)) w->m_events.window_close_requested(tag);
+}
+
+void HeadlessDesktop::destroy_from_outside(int tag) {
+    HeadlessWindow* w = find(tag);
+    if (!w) return;
+    m_journal.push_back("gone " + w->m_spec.title);
+    w->m_gone = true;
+    remove(w);
+    w->m_events.window_close_requested(tag);
+}
+
+void HeadlessDesktop::expose(int tag) {
+    HeadlessWindow* w = find(tag);
+    if (!w || !w->on_screen()) return;
+    // What the window system shows of a window whose pixels it lost.
+    w->m_pixels = Bitmap(w->m_pixels.width(), w->m_pixels.height(), rgb(255, 0, 255));
+    w->m_events.window_exposed(tag);
 }
 
 Bitmap HeadlessDesktop::compose() const {
@@ -187,8 +229,7 @@ Bitmap HeadlessDesktop::compose() const {
         if (!w->on_screen()) continue;
         PainterStateSaver saver(painter);
         painter.clip_to(w->m_frame);
-        painter.fill_rect(w->m_frame, 0);
-        if (w->m_surface) painter.draw_bitmap(w->m_frame.origin(), *w->m_surface);
+        painter.draw_bitmap(w->m_frame.origin(), w->m_pixels);
     }
     return out;
 }
@@ -196,9 +237,12 @@ Bitmap HeadlessDesktop::compose() const {
 Rgb HeadlessDesktop::pixel(Point p) const {
     const HeadlessWindow* w = top_window_at(p);
     if (!w) return rgb(0, 64, 64);
-    const Point local { p.x - w->m_frame.x, p.y - w->m_frame.y };
-    if (!w->m_surface || !w->m_surface->rect().contains(local)) return 0;
-    return w->m_surface->pixel(local.x, local.y);
+    return w->m_pixels.pixel(p.x - w->m_frame.x, p.y - w->m_frame.y);
+}
+
+const Bitmap* HeadlessDesktop::presented(int tag) const {
+    const HeadlessWindow* w = find(tag);
+    return w ? &w->m_pixels : nullptr;
 }
 
 void advance_virtual_time(Application& app, VirtualClock& clock, std::int64_t ms) {

@@ -13,7 +13,9 @@ class HeadlessWindow;
 
 // An in-memory desktop: it places windows as a window system would, keeps
 // their stacking order, states and task-bar buttons, composes what is shown
-// into one picture and takes pointer input at desktop pixels.
+// into one picture and takes pointer input at desktop pixels. Each window
+// keeps its own copy of the pixels it was given, and only of the rectangles
+// it was given, so what the desktop shows is what was presented.
 class HeadlessDesktop final : public WindowSystem {
 public:
     explicit HeadlessDesktop(Size display = { 1024, 768 });
@@ -54,14 +56,25 @@ public:
     }
     // The user's own window-system actions.
     void restore_from_taskbar(int tag);
+    // Minimises or restores a shown window, whether or not it has a task-bar button.
+    void minimize_window(int tag);
+    void restore_window(int tag);
     void request_close(int tag);
+    // Another client destroys the window: it leaves the desktop at once, and
+    // the program hears of it as a request to close.
+    void destroy_from_outside(int tag);
+    // The window system loses what a shown window showed and asks for all of it.
+    void expose(int tag);
 
     // What the display shows.
     Bitmap compose() const;
     Rgb pixel(Point) const;
+    // The pixels a window was given, at its client size; null without a window.
+    const Bitmap* presented(int tag) const;
 
     // What happened to windows, in order: "create T", "show T", "minimize T",
-    // "restore T", "destroy T", with T the window's title.
+    // "restore T", "destroy T", and "gone T" for a window destroyed from
+    // outside, with T the window's title.
     const std::vector<std::string>& journal() const { return m_journal; }
 
     // Makes the next create_window fail, for tests of the error path.
@@ -70,6 +83,7 @@ public:
 private:
     friend class HeadlessWindow;
     HeadlessWindow* top_window_at(Point) const;
+    HeadlessWindow* find(int tag) const;
     void raise(HeadlessWindow*);
     void remove(HeadlessWindow*);
 
