@@ -4,10 +4,14 @@
 #include "framework/AssetStore.h"
 #include "framework/FreeTypeFonts.h"
 #include "framework/headless/HeadlessDesktop.h"
+#include "layouts/Roster.h"
+#include "layouts/SelectionLayout.h"
 #include "screens/Guide.h"
 #include "screens/ScreenId.h"
 
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace grimveil::testing {
@@ -77,5 +81,31 @@ struct Guide {
     gv::Application app { registry(), { desktop, assets, fonts, clock } };
     std::vector<std::string> errors;
 };
+
+// The selection grid's hover rule: each fighter shows exactly one of its two
+// tiles, and at most one fighter its highlight. Returns the highlighted
+// fighter's grid index, -1 for none, or -2 when the rule is broken.
+inline int highlighted_fighter(const gv::Screen& grid) {
+    static const auto tiles = [] {
+        std::array<std::pair<int, int>, layouts::kFighters> out {};
+        for (int f = 0; f < layouts::kFighters; ++f)
+            out[f] = {
+                gv::control_index(layouts::kSelectionControls, layouts::kFighterNames[f].portrait_tile),
+                gv::control_index(layouts::kSelectionControls, layouts::kFighterNames[f].highlight_tile)
+            };
+        return out;
+    }();
+    int found = -1;
+    for (int f = 0; f < layouts::kFighters; ++f) {
+        const bool portrait = grid.controls()[tiles[f].first].visible;
+        const bool highlight = grid.controls()[tiles[f].second].visible;
+        if (portrait == highlight) return -2;
+        if (highlight) {
+            if (found != -1) return -2;
+            found = f;
+        }
+    }
+    return found;
+}
 
 } // namespace grimveil::testing

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace grimveil::testing {
 namespace {
 
@@ -235,39 +237,202 @@ TEST_F(Lifetime, ClickIsPressAndReleaseOverTheSameControl) {
     EXPECT_FALSE(loaded(kStart));
 }
 
-TEST_F(Lifetime, CloseRequestUnloadsThatScreen) {
-    ASSERT_TRUE(app().show(kB).is_ok());
-    program.desktop.request_close(kB);
-    EXPECT_FALSE(loaded(kB));
-    program.desktop.request_close(kStart);
-    EXPECT_TRUE(app().finished());
+TEST(WindowSystem, CloseRequestAndOutsideDestroyUnloadThatScreenAlone) {
+    using Act = void (gv::HeadlessDesktop::*)(int);
+    for (auto [act, what] :
+         { std::pair<Act, const char*> { &gv::HeadlessDesktop::request_close, "close request" },
+           { &gv::HeadlessDesktop::destroy_from_outside, "outside destroy" } }) {
+        FixtureProgram program { kScreens };
+        gv::Application& app = program.app;
+        ASSERT_TRUE(app.start(kStart).is_ok());
+        ASSERT_TRUE(app.show(kB).is_ok());
+        ASSERT_TRUE(app.minimize(kC).is_ok()); // loaded hidden
+        (program.desktop.*act)(kB);
+        EXPECT_FALSE(app.loaded(kB)) << what;
+        EXPECT_FALSE(program.desktop.window(kB)) << what;
+        EXPECT_TRUE(app.loaded(kStart) && app.loaded(kC)) << what << ": the others stay";
+        (program.desktop.*act)(kC);
+        EXPECT_FALSE(app.loaded(kC)) << what << " on a hidden window";
+
+        // The program goes on: B comes back with a window of its own.
+        const gv::Rect f = program.desktop.window(kStart)->frame;
+        program.desktop.click({ f.x + 2, f.y + 2 }); // SelfFirst: unloads Start, shows B
+        ASSERT_TRUE(app.loaded(kB) && app.loaded(kB)->shown()) << what;
+        EXPECT_TRUE(presented_is_fresh_paint(program.desktop, *app.loaded(kB), kB)) << what;
+        program.advance(300);
+        EXPECT_FALSE(app.loaded(kB)->find("Flag")->visible) << what << ": its timer runs";
+        EXPECT_TRUE(presented_is_fresh_paint(program.desktop, *app.loaded(kB), kB)) << what;
+
+        (program.desktop.*act)(kB);
+        EXPECT_TRUE(app.finished()) << what << " on the last screen ends the program";
+        EXPECT_TRUE(program.desktop.windows().empty()) << what;
+        EXPECT_FALSE(app.next_timer_deadline()) << what;
+        EXPECT_TRUE(program.errors.empty()) << what;
+    }
 }
 
-TEST(Registry, ValidationFindsBrokenPromises) {
+// A tick held up past several intervals comes once, late, and the timer
+// keeps its grid: no ticks are made up for.
+TEST(HeldUpTicks, ComeOnceAndKeepTheirSchedule) {
+    static constexpr gv::ControlRecord controls[] = {
+        { .kind = gv::ControlKind::Timer, .name = "Every100", .interval = 100 },
+    };
+    static constexpr gv::Step reopen[] = { unload_screen(1), show_screen(1) };
+    static constexpr gv::Handler handlers[] = { { "Ticker_Every100_Timer", 0, Event::Timer, reopen } };
+    static constexpr gv::ScreenLayout ticker { .name = "Ticker", .caption = "Ticker", .controls = controls };
+    static constexpr gv::ScreenLayout echo {
+        .name = "Echo", .caption = "Echo", .client_width = 150, .client_height = 150, .controls = {}
+    };
+    const gv::ScreenDefinition screens[] = { { &ticker, handlers }, { &echo, {} } };
+    ASSERT_EQ(gv::validate_registry(screens), "");
+    FixtureProgram program { screens };
+    ASSERT_TRUE(program.app.start(0).is_ok());
+    auto ticks = [&] { return std::ranges::count(program.desktop.journal(), std::string("create Echo")); };
+    program.clock.set(1050); // held up for ten intervals and a half
+    program.app.run_due_timers();
+    EXPECT_EQ(ticks(), 1);
+    EXPECT_EQ(program.app.next_timer_deadline(), 1100);
+    program.advance(50);
+    EXPECT_EQ(ticks(), 2);
+    EXPECT_TRUE(program.errors.empty());
+}
+
+// A screen whose load fails stops the handler that wanted it, at that step,
+// and is reported under the handler's name; the program runs on.
+TEST(LoadFailures, StopTheirHandlerAndAreReportedByName) {
+    static constexpr gv::ControlRecord opener_controls[] = {
+        hot_spot("OpenPicture", {}, 0, 0, 150, 150), hot_spot("OpenBackground", {}, 150, 0, 150, 150),
+        hot_spot("OpenFont", {}, 300, 0, 150, 150),  hot_spot("OpenIcon", {}, 450, 0, 150, 150),
+        hot_spot("OpenFine", {}, 600, 0, 150, 150),
+    };
+    static constexpr gv::ControlRecord picture_controls[] = { picture_box("Pic", {}, 0, 0, 150, 150,
+                                                                          "nowhere") };
+    static constexpr gv::ControlRecord font_controls[] = {
+        { .kind = gv::ControlKind::Label,
+          .name = "Text",
+          .width = 600,
+          .height = 300,
+          .caption = "Hello",
+          .font = { .face = "No Such Face", .centipoints = 900 } },
+    };
+    constexpr gv::ScreenIndex kPicture = 1, kBackground = 2, kFont = 3, kIcon = 4, kFine = 5;
+    static constexpr gv::Step open_picture[] = { show_screen(kPicture), show_screen(kFine) };
+    static constexpr gv::Step open_background[] = { show_screen(kBackground), show_screen(kFine) };
+    static constexpr gv::Step open_font[] = { show_screen(kFont), show_screen(kFine) };
+    static constexpr gv::Step open_icon[] = { show_screen(kIcon), show_screen(kFine) };
+    static constexpr gv::Step open_fine[] = { show_screen(kFine) };
+    static constexpr gv::Handler handlers[] = {
+        { "Opener_OpenPicture_Click", 0, Event::Click, open_picture },
+        { "Opener_OpenBackground_Click", 1, Event::Click, open_background },
+        { "Opener_OpenFont_Click", 2, Event::Click, open_font },
+        { "Opener_OpenIcon_Click", 3, Event::Click, open_icon },
+        { "Opener_OpenFine_Click", 4, Event::Click, open_fine },
+    };
+    static constexpr gv::ScreenLayout opener { .name = "Opener",
+                                               .caption = "Opener",
+                                               .client_width = 3000,
+                                               .client_height = 1500,
+                                               .controls = opener_controls };
+    static constexpr gv::ScreenLayout picture { .name = "Picture",
+                                                .caption = "",
+                                                .controls = picture_controls };
+    static constexpr gv::ScreenLayout background {
+        .name = "Background", .caption = "", .picture = "nowhere", .controls = {}
+    };
+    static constexpr gv::ScreenLayout font { .name = "Font", .caption = "", .controls = font_controls };
+    static constexpr gv::ScreenLayout icon {
+        .name = "Icon", .caption = "", .icon = "nowhere", .controls = {}
+    };
+    static constexpr gv::ScreenLayout fine { .name = "Fine", .caption = "", .controls = {} };
+    const gv::ScreenDefinition screens[] = { { &opener, handlers }, { &picture, {} }, { &background, {} },
+                                             { &font, {} },         { &icon, {} },    { &fine, {} } };
+    ASSERT_EQ(gv::validate_registry(screens), "");
+    // No default face: an unknown one has nothing to fall back on.
+    static constexpr gv::FontSubstitute only_fixedsys[] = { { "Fixedsys", "ter-u14b_unicode.pcf", 15 } };
+    FixtureProgram program { screens, { 640, 480 }, only_fixedsys };
+    ASSERT_TRUE(program.app.start(0).is_ok());
+
+    struct Case {
+        int hot_spot_left; // pixels
+        gv::ScreenIndex broken;
+        std::string_view report;
+    } cases[] = {
+        { 0, kPicture, "Opener_OpenPicture_Click: picture nowhere of Pic could not be decoded" },
+        { 10, kBackground, "Opener_OpenBackground_Click: picture nowhere could not be decoded" },
+        { 20, kFont, "Opener_OpenFont_Click: no font can stand in for \"No Such Face\" on Text" },
+        { 30, kIcon, "Opener_OpenIcon_Click: icon nowhere could not be decoded" },
+    };
+    const gv::Rect f = program.desktop.window(0)->frame;
+    for (const Case& c : cases) {
+        program.errors.clear();
+        program.desktop.click({ f.x + c.hot_spot_left + 5, f.y + 5 });
+        EXPECT_EQ(program.errors, std::vector<std::string> { std::string(c.report) });
+        EXPECT_FALSE(program.app.loaded(c.broken)) << c.report;
+        EXPECT_FALSE(program.desktop.window(c.broken)) << c.report << ": no window is left behind";
+        EXPECT_FALSE(program.app.loaded(kFine)) << c.report << ": the step after the failure did not run";
+        EXPECT_TRUE(program.app.loaded(0)) << c.report;
+    }
+    program.errors.clear();
+    program.desktop.click({ f.x + 45, f.y + 5 });
+    EXPECT_TRUE(program.app.loaded(kFine)) << "the program goes on";
+    EXPECT_TRUE(program.errors.empty());
+}
+
+TEST(Registry, ValidationNamesEachBrokenPromise) {
     static constexpr gv::ControlRecord orphan[] = { hot_spot("Child", "Nobody", 0, 0, 15, 15) };
-    static constexpr gv::ScreenLayout orphan_layout { .name = "X", .caption = "", .controls = orphan };
-    static constexpr gv::Step bad_step[] = { enable(0) }; // a label is no timer
-    static constexpr gv::Handler misnamed[] = { { "X_Wrong_Click", 0, Event::Click, {} } };
-    static constexpr gv::Handler wrong_kind[] = { { "Y_Child_Click", 0, Event::Click, bad_step } };
+    static constexpr gv::ControlRecord under_label[] = { hot_spot("Parent", {}, 0, 0, 15, 15),
+                                                         hot_spot("Child", "Parent", 0, 0, 15, 15) };
     static constexpr gv::ControlRecord child[] = { hot_spot("Child", {}, 0, 0, 15, 15) };
+    static constexpr gv::ControlRecord repeated[] = { hot_spot("Child", {}, 0, 0, 15, 15),
+                                                      hot_spot("Child", {}, 15, 0, 15, 15) };
+    static constexpr gv::ControlRecord still_timer[] = { { .kind = gv::ControlKind::Timer, .name = "Idle" } };
+    static constexpr gv::ControlRecord odd_colour[] = {
+        { .kind = gv::ControlKind::Label, .name = "Odd", .back_color = { 0x80000063 } }
+    };
+    static constexpr gv::ScreenLayout orphan_layout { .name = "X", .caption = "", .controls = orphan };
+    static constexpr gv::ScreenLayout under_label_layout { .name = "X",
+                                                           .caption = "",
+                                                           .controls = under_label };
     static constexpr gv::ScreenLayout y_layout { .name = "Y", .caption = "", .controls = child };
+    static constexpr gv::ScreenLayout repeated_layout { .name = "X", .caption = "", .controls = repeated };
+    static constexpr gv::ScreenLayout timer_layout { .name = "X", .caption = "", .controls = still_timer };
+    static constexpr gv::ScreenLayout colour_layout { .name = "X", .caption = "", .controls = odd_colour };
+
+    static constexpr gv::Step enable_label[] = { enable(0) }; // a label is no timer
     static constexpr gv::Step after_unload[] = { unload_screen(0), hide(0) };
+    static constexpr gv::Step far_screen[] = { show_screen(7) };
+    static constexpr gv::Handler misnamed[] = { { "X_Wrong_Click", 0, Event::Click, {} } };
+    static constexpr gv::Handler wrong_kind[] = { { "Y_Child_Click", 0, Event::Click, enable_label } };
     static constexpr gv::Handler late[] = { { "Y_Child_Click", 0, Event::Click, after_unload } };
     static constexpr gv::Handler move_on_label[] = { { "Y_Child_MouseMove", 0, Event::MouseMove, {} } };
+    static constexpr gv::Handler to_nowhere[] = { { "Y_Child_Click", 0, Event::Click, far_screen } };
+    static constexpr gv::Handler bound_twice[] = { { "Y_Child_Click", 0, Event::Click, {} },
+                                                   { "Y_Child_Click", 0, Event::Click, {} } };
 
-    const gv::ScreenDefinition orphan_screens[] = { { &orphan_layout, {} } };
-    const gv::ScreenDefinition misnamed_screens[] = { { &y_layout, misnamed } };
-    const gv::ScreenDefinition wrong_kind_screens[] = { { &y_layout, wrong_kind } };
-    const gv::ScreenDefinition late_screens[] = { { &y_layout, late } };
-    const gv::ScreenDefinition move_screens[] = { { &y_layout, move_on_label } };
-    const gv::ScreenDefinition twice[] = { { &y_layout, {} }, { &y_layout, {} } };
-    EXPECT_NE(gv::validate_registry(orphan_screens), "");
-    EXPECT_NE(gv::validate_registry(misnamed_screens), "");
-    EXPECT_NE(gv::validate_registry(wrong_kind_screens), "");
-    EXPECT_NE(gv::validate_registry(late_screens), "");
-    EXPECT_NE(gv::validate_registry(move_screens), "");
-    EXPECT_NE(gv::validate_registry(twice), "");
+    struct Case {
+        std::vector<gv::ScreenDefinition> screens;
+        std::string_view problem;
+    } cases[] = {
+        { { { &orphan_layout, {} } }, "X.Child: parent Nobody is not an earlier control" },
+        { { { &under_label_layout, {} } }, "X.Child: parent Parent is not a picture control" },
+        { { { &repeated_layout, {} } }, "X.Child: empty or repeated control name" },
+        { { { &timer_layout, {} } }, "X.Idle: a timer needs an interval" },
+        { { { &colour_layout, {} } }, "X.Odd: unknown colour" },
+        { { { &y_layout, misnamed } }, "Y: handler X_Wrong_Click should be named Y_Child_Click" },
+        { { { &y_layout, wrong_kind } }, "Y_Child_Click: step does not fit Child" },
+        { { { &y_layout, late } }, "Y_Child_Click: changes a control after unloading its own screen" },
+        { { { &y_layout, move_on_label } }, "Y_Child_MouseMove: that control raises no such event" },
+        { { { &y_layout, to_nowhere } }, "Y_Child_Click: a step names no screen" },
+        { { { &y_layout, bound_twice } }, "Y_Child_Click: bound twice" },
+        { { { &y_layout, {} }, { &y_layout, {} } }, "empty or repeated screen name Y" },
+    };
+    for (const Case& c : cases) EXPECT_EQ(gv::validate_registry(c.screens), c.problem);
     EXPECT_EQ(gv::validate_registry(kScreens), "");
+}
+
+TEST(Registry, TheGuidesOwnRegistryPassesItsCheck) {
+    EXPECT_EQ(grimveil::check_registry(), "");
+    EXPECT_EQ(grimveil::registry().size(), 33u);
 }
 
 } // namespace

@@ -29,21 +29,8 @@ TEST(Roster, NamesAndOrdersFollowTheRules) {
     EXPECT_EQ(version_two, 2) << "Vorsk and Tamsel";
 }
 
-// Each fighter shows exactly one of its two tiles; at most one highlight.
-// Returns the highlighted fighter's grid index, -1 for none, or -2 when the
-// invariant is broken.
 int highlighted(const Guide& g) {
-    int found = -1;
-    for (int f = 0; f < kFighters; ++f) {
-        const bool portrait = g.control(ScreenId::Moves001, kFighterNames[f].portrait_tile).visible;
-        const bool highlight = g.control(ScreenId::Moves001, kFighterNames[f].highlight_tile).visible;
-        if (portrait == highlight) return -2;
-        if (highlight) {
-            if (found != -1) return -2;
-            found = f;
-        }
-    }
-    return found;
+    return highlighted_fighter(*g.app.loaded(index_of(ScreenId::Moves001)));
 }
 
 int grid_index(std::string_view fighter) {
@@ -304,32 +291,58 @@ TEST_F(Selection, HoverRepaintsOnlyTheCellsThatChange) {
 }
 
 TEST_F(Selection, InvariantHoldsThroughARandomWalk) {
+    // Every event goes to the grid's own window, whatever covers it: the pages
+    // its clicks open lie in front of it.
+    const gv::ScreenIndex grid = index_of(ScreenId::Moves001);
     std::mt19937 random(20261210);
-    std::uniform_int_distribution<int> x(-20, 420), y(-20, 380), kind(0, 9);
+    std::uniform_int_distribution<int> x(0, frame.width - 1), y(0, frame.height - 1), kind(0, 9);
+    std::vector<int> highlights(kFighters, 0);
+    int resets = 0, pages_opened = 0;
     for (int step = 0; step < 3000; ++step) {
-        const int px = x(random), py = y(random);
-        const gv::Point at { frame.x + px, frame.y + py };
-        const bool on_window = gv::Rect { 0, 0, 401, 364 }.contains({ px, py });
-        const std::string_view target = on_window ? hit(px, py) : "outside";
+        const gv::Point at { x(random), y(random) };
+        const std::string_view target = hit(at.x, at.y);
         const int before = highlighted(g);
         // Clicks that close the grid would end the walk early; those are moves.
-        if (kind(random) < 7 || target == "ClickClose" || target == "gotoMain") {
-            g.move_to(at.x, at.y);
+        const bool click = kind(random) >= 7 && target != "ClickClose" && target != "gotoMain";
+        if (click) {
+            g.app.window_mouse_button(grid, at, gv::MouseButton::Primary, true);
+            g.app.window_mouse_button(grid, at, gv::MouseButton::Primary, false);
         } else {
-            g.click(at.x, at.y);
-            for (int f = 0; f < kFighters; ++f) g.app.unload(page_of(kRoster[f])); // keep the grid uncovered
+            g.app.window_mouse_move(grid, at);
         }
         ASSERT_TRUE(g.loaded(ScreenId::Moves001));
         const int after = highlighted(g);
-        ASSERT_NE(after, -2) << "step " << step << " on " << target;
-        // A highlight changes only by a move onto a portrait or a reset click.
-        if (after != before) {
-            const bool onto_portrait = target.starts_with("img") && after >= 0 &&
-                                       target == kFighterNames[after].portrait_tile.view();
-            const bool reset = after == -1;
-            EXPECT_TRUE(onto_portrait || reset) << "step " << step << " on " << target;
+        const std::string what =
+            "step " + std::to_string(step) + (click ? ": click on " : ": move onto ") + std::string(target);
+        ASSERT_NE(after, -2) << what;
+        if (after >= 0) ++highlights[after];
+        if (before >= 0 && after == -1) ++resets;
+        const int fighter = [&] {
+            for (int f = 0; f < kFighters; ++f)
+                if (target == kFighterNames[f].portrait_tile.view() ||
+                    target == kFighterNames[f].highlight_tile.view())
+                    return f;
+            return -1;
+        }();
+        if (!click && fighter >= 0 && target == kFighterNames[fighter].portrait_tile.view()) {
+            ASSERT_EQ(after, fighter) << what << ": a move onto a portrait highlights its fighter";
+        } else if (!click && target == "Form") {
+            ASSERT_EQ(after, -1) << what << ": a move onto the bare screen resets";
+        } else if (after != before) {
+            ASSERT_EQ(after, -1) << what << ": nothing else moves the highlight, only a reset";
+        }
+        if (click && fighter >= 0 && target == kFighterNames[fighter].highlight_tile.view()) {
+            const ScreenId page = page_screen(kRoster[fighter]);
+            ASSERT_TRUE(g.shown(page)) << what << ": a click on the highlight opens the page";
+            ++pages_opened;
         }
     }
+    // The walk reached what it claims to test.
+    for (int f = 0; f < kFighters; ++f)
+        EXPECT_GT(highlights[f], 0) << kRoster[f].name << " never highlighted";
+    EXPECT_GT(resets, 20);
+    EXPECT_GT(pages_opened, 5);
+    EXPECT_TRUE(g.errors.empty());
 }
 
 } // namespace

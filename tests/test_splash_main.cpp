@@ -1,5 +1,6 @@
 // The splash's reveal and hand-over, and the main menu, driven through the
 // headless desktop on the virtual clock.
+#include "Fixtures.h"
 #include "Harness.h"
 
 #include "framework/Twips.h"
@@ -71,6 +72,18 @@ TEST(Splash, RevealsOneLetterEvery500msAndHandsOverAt5500) {
     ASSERT_NE(shown_main, j.end());
     ASSERT_NE(gone_splash, j.end());
     EXPECT_LT(shown_main, gone_splash);
+    EXPECT_TRUE(g.errors.empty());
+}
+
+TEST(Splash, AHeldUpClockStillHandsOverAtTheFirstTick) {
+    Guide g;
+    g.start();
+    g.clock.set(6000); // the program was held up past the hand-over
+    g.app.run_due_timers();
+    EXPECT_FALSE(g.loaded(ScreenId::splashBDD));
+    EXPECT_TRUE(g.shown(ScreenId::Main001));
+    EXPECT_EQ(std::ranges::count(g.desktop.journal(), std::string("show Interactive Grimveil v2")), 1);
+    EXPECT_FALSE(g.app.next_timer_deadline()) << "nothing is left to tick";
     EXPECT_TRUE(g.errors.empty());
 }
 
@@ -239,6 +252,56 @@ TEST_F(MainMenu, MinimiseThenRestoreFromTheTaskbarMaximisesAgain) {
     EXPECT_EQ(g.window(ScreenId::Main001)->frame, (gv::Rect { 0, 0, 1024, 768 }));
     g.click_control(ScreenId::Main001, "ClickExit");
     EXPECT_TRUE(g.app.finished());
+}
+
+// The window system closes a window, by request or by another client
+// destroying it: the main menu leaves the program as its exit entry does,
+// any other screen goes alone and the rest keep working.
+TEST(WindowSystemClosing, MainMenuEndsTheProgramAndOthersGoAlone) {
+    using Act = void (gv::HeadlessDesktop::*)(int);
+    using enum ScreenId;
+    const std::pair<Act, const char*> acts[] = { { &gv::HeadlessDesktop::request_close, "close request" },
+                                                 { &gv::HeadlessDesktop::destroy_from_outside,
+                                                   "outside destroy" } };
+    const ScreenId targets[] = { Main001, FirstFighterPage, Moves001, Secrets001, MovesLoading };
+    for (auto [act, what] : acts) {
+        for (ScreenId target : targets) {
+            Guide g;
+            g.start_at_main_menu();
+            g.click_control(Main001, "ClickMoves");
+            g.advance(1000);
+            g.move_onto(Moves001, "imgVorsk"); // the first page's fighter
+            g.click_control(Moves001, "imgVorskS");
+            g.click_control(Main001, "ClickSecrets");
+            std::vector<ScreenId> before = g.loaded_screens();
+            ASSERT_EQ(before, (std::vector<ScreenId> { Main001, MovesLoading, Moves001, FirstFighterPage,
+                                                       Secrets001 }));
+            const std::string where =
+                std::string(what) + " on " + std::string(kScreenNames[index_of(target)]);
+
+            (g.desktop.*act)(index_of(target));
+            for (std::size_t i = 0; i < kScreenCount; ++i)
+                EXPECT_EQ(g.app.loaded(gv::ScreenIndex(i)) != nullptr, g.desktop.window(int(i)).has_value())
+                    << where << ": " << kScreenNames[i] << " has a window exactly when it is loaded";
+            EXPECT_TRUE(g.errors.empty()) << where;
+            if (target == Main001) {
+                EXPECT_TRUE(g.app.finished()) << where;
+                EXPECT_FALSE(g.app.next_timer_deadline()) << where;
+                continue;
+            }
+            std::erase(before, target);
+            EXPECT_EQ(g.loaded_screens(), before) << where;
+            g.click_control(Main001, "ClickCredits");
+            EXPECT_TRUE(g.shown(Credits001)) << where << ": the main menu still answers";
+            g.advance(1000);
+            EXPECT_TRUE(g.shown(Moves001)) << where << ": the notice's tick shows a grid";
+            for (ScreenId id : g.loaded_screens()) {
+                if (!g.shown(id)) continue;
+                EXPECT_TRUE(presented_is_fresh_paint(g.desktop, *g.app.loaded(index_of(id)), index_of(id)))
+                    << where;
+            }
+        }
+    }
 }
 
 TEST(MainMenuOnALargerDisplay, CoversItAllAndKeepsTheArtworkTopLeft) {
