@@ -96,15 +96,20 @@ using layouts::hot_spot;
 
 // Whether the pixels a screen's window was given are those of a paint of the
 // whole screen from its model now: a changed rectangle left off a present
-// shows as a difference.
+// shows as a difference. The fresh paint goes into `scratch`, kept by a
+// caller that checks often.
 inline ::testing::AssertionResult presented_is_fresh_paint(const gv::HeadlessDesktop& desktop,
-                                                           const gv::Screen& screen, int tag) {
+                                                           const gv::Screen& screen, int tag,
+                                                           gv::Bitmap& scratch) {
     const gv::Bitmap* presented = desktop.presented(tag);
     if (!presented) return ::testing::AssertionFailure() << screen.name() << " has no window";
-    gv::Bitmap fresh(screen.surface().width(), screen.surface().height());
+    if (scratch.size() != screen.surface().size())
+        scratch = gv::Bitmap(screen.surface().width(), screen.surface().height());
+    const gv::Bitmap& fresh = scratch;
     {
-        gv::Painter painter(fresh);
-        screen.paint(painter, fresh.rect());
+        // The paint covers every pixel: it starts by filling the whole surface.
+        gv::Painter painter(scratch);
+        screen.paint(painter, scratch.rect());
     }
     if (presented->size() != fresh.size())
         return ::testing::AssertionFailure()
@@ -124,6 +129,12 @@ inline ::testing::AssertionResult presented_is_fresh_paint(const gv::HeadlessDes
                                          << " presented pixels differ from a fresh paint, the first at "
                                          << first << std::hex << ": 0x" << presented->pixel(first.x, first.y)
                                          << " shown, 0x" << fresh.pixel(first.x, first.y) << " painted";
+}
+
+inline ::testing::AssertionResult presented_is_fresh_paint(const gv::HeadlessDesktop& desktop,
+                                                           const gv::Screen& screen, int tag) {
+    gv::Bitmap scratch;
+    return presented_is_fresh_paint(desktop, screen, tag, scratch);
 }
 
 } // namespace grimveil::testing

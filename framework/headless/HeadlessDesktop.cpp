@@ -11,7 +11,8 @@ public:
         , m_spec(wanted)
         , m_events(events)
         , m_frame { 0, 0, wanted.client_size.width, wanted.client_size.height }
-        , m_has_icon(wanted.icon != nullptr) {
+        , m_has_icon(wanted.icon != nullptr)
+        , m_serial(++desktop.m_windows_made) {
         const Size d = desktop.display_size();
         switch (wanted.start_position) {
         case StartPosition::CenterOwner:
@@ -80,6 +81,7 @@ public:
     Rect m_frame;
     Rect m_normal_frame;
     bool m_has_icon { false };
+    int m_serial { 0 };
     bool m_shown { false };
     WindowState m_state { WindowState::Normal };
     WindowState m_before_minimize { WindowState::Normal };
@@ -122,7 +124,7 @@ std::vector<HeadlessDesktop::WindowInfo> HeadlessDesktop::windows() const {
     std::vector<WindowInfo> out;
     for (const HeadlessWindow* w : m_stack)
         out.push_back({ w->m_spec.title, w->m_frame, w->m_shown, w->m_state, w->m_spec.show_in_taskbar,
-                        w->m_has_icon, w->m_spec.tag, w->m_presents, w->m_presented_pixels });
+                        w->m_has_icon, w->m_spec.tag, w->m_presents, w->m_presented_pixels, w->m_serial });
     return out;
 }
 

@@ -36,6 +36,7 @@ public:
         int tag { 0 };
         int presents { 0 };                  // how many times it was put on screen
         std::int64_t presented_pixels { 0 }; // the pixels those presents covered
+        int serial { 0 };                    // its place in the order of creation: no two windows share one
     };
     // Windows from the bottom of the stack to the top, hidden ones included.
     std::vector<WindowInfo> windows() const;
@@ -91,6 +92,7 @@ private:
     std::vector<HeadlessWindow*> m_stack;   // bottom first
     std::vector<HeadlessWindow*> m_created; // creation order, for the task bar
     int m_default_places { 0 };
+    int m_windows_made { 0 };
     bool m_fail_next_create { false };
     std::string m_last_error;
     std::vector<std::string> m_journal;
