@@ -207,8 +207,8 @@ TEST(InfoContentAddresses, EveryHostIsAReservedExampleDomain) {
 
 class InfoContentFit : public ::testing::Test {
 protected:
-    const gv::Font& font(const gv::FontSpec& spec) {
-        const gv::Font* f = m_fonts.font(spec);
+    const gv::Font& font(const gv::FontSpec& asked) {
+        const gv::Font* f = m_fonts.font(asked);
         if (!f) throw std::runtime_error(m_fonts.last_error());
         return *f;
     }
