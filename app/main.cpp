@@ -2,7 +2,8 @@
 // until no screen is loaded.
 #include "framework/Application.h"
 #include "framework/AssetStore.h"
-#include "framework/FreeTypeFonts.h"
+#include "framework/platform/FreeTypeFonts.h"
+#include "framework/platform/SdlImageDecoder.h"
 #include "framework/sdl/SdlWindowSystem.h"
 #include "screens/Guide.h"
 
@@ -16,13 +17,15 @@ int main() {
     std::string error;
     auto windows = gv::SdlWindowSystem::open(error);
     if (!windows) {
-        std::fprintf(stderr,
-                     "grimveil-guide: no display to open windows on (%s); 'make snapshots' renders the screens "
-                     "to PNG files without one\n",
-                     error.c_str());
+        std::fprintf(
+            stderr,
+            "grimveil-guide: no display to open windows on (%s); 'make snapshots' renders the screens "
+            "to PNG files without one\n",
+            error.c_str());
         return 1;
     }
-    gv::AssetStore assets(grimveil::embedded_assets());
+    gv::SdlImageDecoder decoder;
+    gv::AssetStore assets(grimveil::embedded_assets(), decoder);
     gv::FreeTypeFonts fonts(grimveil::embedded_fonts(), grimveil::font_substitutes());
     gv::SteadyClock clock;
     gv::Application app(grimveil::registry(), { *windows, assets, fonts, clock });

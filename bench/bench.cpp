@@ -3,8 +3,9 @@
 // real-window measurements of bench/run.sh.
 #include "framework/Application.h"
 #include "framework/AssetStore.h"
-#include "framework/FreeTypeFonts.h"
 #include "framework/headless/HeadlessDesktop.h"
+#include "framework/platform/FreeTypeFonts.h"
+#include "framework/platform/SdlImageDecoder.h"
 #include "screens/Guide.h"
 #include "screens/ScreenId.h"
 
@@ -37,7 +38,8 @@ struct Session {
         : desktop(display) {}
     gv::VirtualClock clock;
     gv::HeadlessDesktop desktop;
-    gv::AssetStore assets { grimveil::embedded_assets() };
+    gv::SdlImageDecoder decoder;
+    gv::AssetStore assets { grimveil::embedded_assets(), decoder };
     gv::FreeTypeFonts fonts { grimveil::embedded_fonts(), grimveil::font_substitutes() };
     gv::Application app { grimveil::registry(), { desktop, assets, fonts, clock } };
 };

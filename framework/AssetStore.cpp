@@ -1,7 +1,5 @@
 #include "AssetStore.h"
 
-#include "PictureDecoder.h"
-
 namespace gv {
 
 const EmbeddedFile* AssetStore::file(std::string_view name) const {
@@ -16,7 +14,7 @@ const Bitmap* AssetStore::picture(std::string_view name) {
     if (auto it = m_pictures.find(name); it != m_pictures.end()) return it->second.get();
     const EmbeddedFile* f = file(name);
     if (!f) return nullptr;
-    auto decoded = decode_picture(f->bytes);
+    auto decoded = m_decoder.picture(f->bytes);
     if (!decoded) return nullptr;
     auto& slot = m_pictures[std::string(name)];
     slot = std::make_unique<Bitmap>(std::move(*decoded));
@@ -27,7 +25,7 @@ const std::vector<IconImage>* AssetStore::icon(std::string_view name) {
     if (auto it = m_icons.find(name); it != m_icons.end()) return &it->second;
     const EmbeddedFile* f = file(name);
     if (!f) return nullptr;
-    auto images = decode_icon(f->bytes);
+    auto images = m_decoder.icon(f->bytes);
     if (images.empty()) return nullptr;
     return &(m_icons[std::string(name)] = std::move(images));
 }

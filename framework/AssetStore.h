@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EmbeddedFile.h"
+#include "PictureDecoder.h"
 #include "WindowSystem.h"
 
 #include <map>
@@ -15,8 +16,9 @@ namespace gv {
 // control that shows it.
 class AssetStore final : public PictureSource {
 public:
-    explicit AssetStore(std::span<const EmbeddedFile> files)
-        : m_files(files) {}
+    AssetStore(std::span<const EmbeddedFile> files, const PictureDecoder& decoder)
+        : m_files(files)
+        , m_decoder(decoder) {}
 
     const Bitmap* picture(std::string_view name) override;
     const std::vector<IconImage>* icon(std::string_view name) override;
@@ -27,6 +29,7 @@ public:
 
 private:
     std::span<const EmbeddedFile> m_files;
+    const PictureDecoder& m_decoder;
     std::map<std::string, std::unique_ptr<Bitmap>, std::less<>> m_pictures;
     std::map<std::string, std::vector<IconImage>, std::less<>> m_icons;
 };

@@ -1,6 +1,7 @@
 #include "Font.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace gv {
 
@@ -24,6 +25,22 @@ void Font::draw(Painter& painter, Point at, std::string_view text, Rgb color,
                 color);
         pen += g.advance;
     }
+}
+
+const FontSubstitute* choose_substitute(std::span<const FontSubstitute> substitutes, const FontSpec& asked) {
+    auto nearest = [&](std::string_view face) -> const FontSubstitute* {
+        const FontSubstitute* best = nullptr;
+        for (const FontSubstitute& s : substitutes) {
+            if (s.face != face) continue;
+            const int distance = std::abs(s.weight - asked.weight);
+            const int best_distance = best ? std::abs(best->weight - asked.weight) : 0;
+            if (!best || distance < best_distance || (distance == best_distance && s.weight > best->weight))
+                best = &s;
+        }
+        return best;
+    };
+    if (const FontSubstitute* own = nearest(asked.face)) return own;
+    return nearest({});
 }
 
 } // namespace gv

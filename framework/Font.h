@@ -57,6 +57,21 @@ private:
     std::array<Glyph, 256> m_glyphs;
 };
 
+// A face the program carries in place of one that layouts name. A fixed
+// cell, where given, overrides the face's own line height: the bitmap face
+// for Fixedsys is one pixel shorter than Fixedsys's cell.
+struct FontSubstitute {
+    std::string_view face; // as layouts name it; empty for the default font
+    std::string_view file; // the embedded font file
+    int weight { 400 };    // the weight the file is drawn at
+    int cell_height { 0 }; // pixels, or 0 for the face's own line height
+};
+
+// The substitute for a font: among the rows of its face, the one whose weight
+// is nearest, the heavier of two as near; a face without rows takes the
+// default font's, as a font mapper would. Null when neither has a row.
+const FontSubstitute* choose_substitute(std::span<const FontSubstitute>, const FontSpec&);
+
 // Finds or makes the font a layout asks for. Returns null when no face can stand in
 // for it; callers report that as a failure of the step that needed the font.
 class FontProvider {

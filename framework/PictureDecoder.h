@@ -9,9 +9,15 @@
 
 namespace gv {
 
-// Decodes a GIF, JPEG or BMP picture from memory into opaque pixels.
-std::optional<Bitmap> decode_picture(std::span<const unsigned char> bytes);
-// Decodes a window icon file from memory: the image the decoder picks, with its mask.
-std::vector<IconImage> decode_icon(std::span<const unsigned char> bytes);
+// Turns a picture file's bytes into pixels. The platform provides one; the
+// core only caches what it makes.
+class PictureDecoder {
+public:
+    virtual ~PictureDecoder() = default;
+    // A GIF, JPEG or BMP picture as opaque pixels, or nothing when it does not decode.
+    virtual std::optional<Bitmap> picture(std::span<const unsigned char> bytes) const = 0;
+    // A window icon file: the image the decoder picks, with its mask; empty when it does not decode.
+    virtual std::vector<IconImage> icon(std::span<const unsigned char> bytes) const = 0;
+};
 
 } // namespace gv

@@ -49,9 +49,9 @@ std::span<const gv::FontSubstitute> font_substitutes() {
     // Terminus Bold 8x14 has Fixedsys's 8-pixel advance and two-pixel strokes;
     // set in a 15-pixel line it fills Fixedsys's 8 x 15 cell.
     static constexpr gv::FontSubstitute substitutes[] = {
-        { "Fixedsys", "ter-u14b_unicode.pcf", 15 },    { "Arial", "LiberationSans-Bold.ttf", 0 },
-        { "Futura T", "LeagueSpartan-Medium.otf", 0 }, { "Mariage D", "Blankenburg_UNZ1A.ttf", 0 },
-        { "", "LiberationSans-Bold.ttf", 0 },
+        { "Fixedsys", "ter-u14b_unicode.pcf", 700, 15 }, { "Arial", "LiberationSans-Bold.ttf", 700 },
+        { "Futura T", "LeagueSpartan-Medium.otf", 500 }, { "Mariage D", "Blankenburg_UNZ1A.ttf", 400 },
+        { "", "LiberationSans-Bold.ttf", 700 },
     };
     return substitutes;
 }

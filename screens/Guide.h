@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/EmbeddedFile.h"
-#include "framework/FreeTypeFonts.h"
+#include "framework/Font.h"
 #include "framework/ScreenDefinition.h"
 
 #include <span>

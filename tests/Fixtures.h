@@ -1,8 +1,8 @@
 #pragma once
 
 #include "framework/Application.h"
-#include "framework/FreeTypeFonts.h"
 #include "framework/headless/HeadlessDesktop.h"
+#include "framework/platform/FreeTypeFonts.h"
 #include "layouts/HotSpot.h"
 #include "screens/Guide.h"
 

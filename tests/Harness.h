@@ -2,8 +2,9 @@
 
 #include "framework/Application.h"
 #include "framework/AssetStore.h"
-#include "framework/FreeTypeFonts.h"
 #include "framework/headless/HeadlessDesktop.h"
+#include "framework/platform/FreeTypeFonts.h"
+#include "framework/platform/SdlImageDecoder.h"
 #include "layouts/Roster.h"
 #include "layouts/SelectionLayout.h"
 #include "screens/Guide.h"
@@ -76,7 +77,8 @@ struct Guide {
 
     gv::VirtualClock clock;
     gv::HeadlessDesktop desktop;
-    gv::AssetStore assets { embedded_assets() };
+    gv::SdlImageDecoder decoder;
+    gv::AssetStore assets { embedded_assets(), decoder };
     gv::FreeTypeFonts fonts { embedded_fonts(), font_substitutes() };
     gv::Application app { registry(), { desktop, assets, fonts, clock } };
     std::vector<std::string> errors;

@@ -3,8 +3,8 @@
 // secrets frames, and the panel frame's bitmap copy.
 #include "Harness.h"
 
-#include "framework/PictureDecoder.h"
 #include "framework/Twips.h"
+#include "framework/platform/SdlImageDecoder.h"
 #include "layouts/PanelLayout.h"
 #include "layouts/Roster.h"
 
@@ -83,7 +83,8 @@ std::vector<IconEntry> icon_entries(Bytes b) {
 }
 
 struct Assets : ::testing::Test {
-    gv::AssetStore store { embedded_assets() };
+    gv::SdlImageDecoder decoder;
+    gv::AssetStore store { embedded_assets(), decoder };
 };
 
 TEST_F(Assets, EveryPictureDecodesInItsFormat) {

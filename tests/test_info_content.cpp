@@ -10,8 +10,8 @@
 #include "screens/Guide.h"
 
 #include "framework/CaptionLayout.h"
-#include "framework/FreeTypeFonts.h"
 #include "framework/Twips.h"
+#include "framework/platform/FreeTypeFonts.h"
 
 #include <gtest/gtest.h>
 

@@ -306,7 +306,8 @@ private:
     }
 
     std::mt19937_64 m_random;
-    gv::AssetStore m_assets { embedded_assets() };
+    gv::SdlImageDecoder m_decoder;
+    gv::AssetStore m_assets { embedded_assets(), m_decoder };
     gv::FreeTypeFonts m_fonts { embedded_fonts(), font_substitutes() };
     std::array<std::vector<int>, kScreenCount> m_targets;
     std::unique_ptr<Run> m_run;

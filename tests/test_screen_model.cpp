@@ -245,6 +245,53 @@ TEST_F(FontFixture, EveryFaceOfTheLayoutsHasItsOwnStandIn) {
               fonts.font(layouts::kArial975Bold)->line_height());
 }
 
+TEST(FontSubstitutes, AFaceTakesTheRowOfTheNearestWeight) {
+    static constexpr gv::FontSubstitute table[] = {
+        { "Face", "regular.ttf", 400 },
+        { "Face", "bold.ttf", 700 },
+        { "Other", "other.ttf", 400 },
+        { "", "default.ttf", 400 },
+    };
+    struct Case {
+        gv::FontSpec asked;
+        std::string_view file;
+    } cases[] = {
+        { { .face = "Face", .weight = 400 }, "regular.ttf" },
+        { { .face = "Face", .weight = 700 }, "bold.ttf" },
+        { { .face = "Face", .weight = 500 }, "regular.ttf" },
+        { { .face = "Face", .weight = 600 }, "bold.ttf" },
+        { { .face = "Face", .weight = 550 }, "bold.ttf" },
+        { { .face = "Face", .weight = 900 }, "bold.ttf" },
+        { { .face = "Face", .weight = 100 }, "regular.ttf" },
+        { { .face = "Other", .weight = 700 }, "other.ttf" },
+        { { .face = "None", .weight = 700 }, "default.ttf" },
+    };
+    for (const Case& c : cases) {
+        const gv::FontSubstitute* sub = gv::choose_substitute(table, c.asked);
+        ASSERT_NE(sub, nullptr) << c.asked.face << " " << c.asked.weight;
+        EXPECT_EQ(sub->file, c.file) << c.asked.face << " " << c.asked.weight;
+    }
+    EXPECT_EQ(gv::choose_substitute(std::span(table).first(3), { .face = "None" }), nullptr)
+        << "no row of its own and no default";
+}
+
+TEST_F(FontFixture, BoldAskedOfARegularStandInIsThickened) {
+    static constexpr gv::FontSubstitute regular_only[] = { { "Face", "Blankenburg_UNZ1A.ttf", 400 } };
+    gv::FreeTypeFonts own { embedded_fonts(), regular_only };
+    auto ink = [](const gv::Font& f) {
+        long sum = 0;
+        for (unsigned char c : std::string_view("Grimveil"))
+            for (std::uint8_t v : f.glyph(c).coverage) sum += v;
+        return sum;
+    };
+    const gv::Font* regular = own.font({ .face = "Face", .centipoints = 2400, .weight = 400 });
+    const gv::Font* bold = own.font({ .face = "Face", .centipoints = 2400, .weight = 700 });
+    ASSERT_TRUE(regular && bold) << own.last_error();
+    EXPECT_GT(ink(*bold), ink(*regular) * 11 / 10);
+    EXPECT_EQ(ink(*own.font({ .face = "Face", .centipoints = 2400, .weight = 500 })), ink(*regular))
+        << "a step of 100 is drawn from the file as it is";
+}
+
 TEST_F(FontFixture, WrapsAtSpacesAndBreaksOverlongWords) {
     const gv::Font& f = fixedsys(); // 8 px per character
     struct Case {

@@ -7,8 +7,9 @@
 // drawing the page on the headless desktop.
 #include "framework/Application.h"
 #include "framework/AssetStore.h"
-#include "framework/FreeTypeFonts.h"
 #include "framework/headless/HeadlessDesktop.h"
+#include "framework/platform/FreeTypeFonts.h"
+#include "framework/platform/SdlImageDecoder.h"
 #include "layouts/FighterPageLayout.h"
 #include "screens/Guide.h"
 #include "screens/ScreenId.h"
@@ -33,7 +34,8 @@ int main() {
     using namespace grimveil;
     gv::VirtualClock clock;
     gv::HeadlessDesktop desktop({ 1024, 768 });
-    gv::AssetStore assets(embedded_assets());
+    gv::SdlImageDecoder decoder;
+    gv::AssetStore assets(embedded_assets(), decoder);
     gv::FreeTypeFonts fonts(embedded_fonts(), font_substitutes());
     gv::Application app(registry(), { desktop, assets, fonts, clock });
     if (!app.show(index_of(ScreenId::Moves001))) return 1;

@@ -3,8 +3,9 @@
 // has written its whole word.
 #include "framework/Application.h"
 #include "framework/AssetStore.h"
-#include "framework/FreeTypeFonts.h"
 #include "framework/headless/HeadlessDesktop.h"
+#include "framework/platform/FreeTypeFonts.h"
+#include "framework/platform/SdlImageDecoder.h"
 #include "screens/Guide.h"
 
 #include <SDL.h>
@@ -35,7 +36,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "snapshots: %s\n", problem.c_str());
         return 1;
     }
-    gv::AssetStore assets(grimveil::embedded_assets());
+    gv::SdlImageDecoder decoder;
+    gv::AssetStore assets(grimveil::embedded_assets(), decoder);
     gv::FreeTypeFonts fonts(grimveil::embedded_fonts(), grimveil::font_substitutes());
     int failures = 0;
     const auto screens = grimveil::registry();

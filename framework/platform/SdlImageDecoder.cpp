@@ -1,4 +1,4 @@
-#include "PictureDecoder.h"
+#include "SdlImageDecoder.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -65,7 +65,7 @@ bool convert_directly(const SDL_Surface& s, Bitmap& out) {
 
 } // namespace
 
-std::optional<Bitmap> decode_picture(std::span<const unsigned char> bytes) {
+std::optional<Bitmap> SdlImageDecoder::picture(std::span<const unsigned char> bytes) const {
     SurfacePtr loaded = load(bytes, false);
     if (!loaded) return std::nullopt;
     Bitmap bitmap(loaded->w, loaded->h);
@@ -81,7 +81,7 @@ std::optional<Bitmap> decode_picture(std::span<const unsigned char> bytes) {
     return bitmap;
 }
 
-std::vector<IconImage> decode_icon(std::span<const unsigned char> bytes) {
+std::vector<IconImage> SdlImageDecoder::icon(std::span<const unsigned char> bytes) const {
     SurfacePtr s = load_argb(bytes, true);
     if (!s) return {};
     IconImage image { s->w, s->h, std::vector<std::uint32_t>(std::size_t(s->w) * std::size_t(s->h)) };

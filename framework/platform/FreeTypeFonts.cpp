@@ -1,9 +1,10 @@
 #include "FreeTypeFonts.h"
 
-#include "CodePage1252.h"
+#include "framework/CodePage1252.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_SYNTHESIS_H
 
 #include <cmath>
 
@@ -22,18 +23,6 @@ using FacePtr = std::unique_ptr<std::remove_pointer_t<FT_Face>, FaceDeleter>;
 
 int pixels_of_26_6(FT_Pos v) {
     return int((v + 32) >> 6);
-}
-
-// A face the program does not carry falls back to the default font, as a
-// font mapper would.
-const FontSubstitute* substitute_for(std::span<const FontSubstitute> substitutes, const FontSpec& asked) {
-    const FontSubstitute* sub = nullptr;
-    for (const FontSubstitute& s : substitutes)
-        if (s.face == asked.face) sub = &s;
-    if (!sub)
-        for (const FontSubstitute& s : substitutes)
-            if (s.face.empty()) sub = &s;
-    return sub;
 }
 
 } // namespace
@@ -73,7 +62,7 @@ FreeTypeFonts::FreeTypeFonts(std::span<const EmbeddedFile> files, std::span<cons
 FreeTypeFonts::~FreeTypeFonts() = default;
 
 std::string_view FreeTypeFonts::stand_in(const FontSpec& asked) const {
-    const FontSubstitute* sub = substitute_for(m_impl->substitutes, asked);
+    const FontSubstitute* sub = choose_substitute(m_impl->substitutes, asked);
     return sub ? sub->file : std::string_view {};
 }
 
@@ -85,7 +74,7 @@ const Font* FreeTypeFonts::font(const FontSpec& asked) {
         return nullptr;
     }
 
-    const FontSubstitute* sub = substitute_for(m_impl->substitutes, asked);
+    const FontSubstitute* sub = choose_substitute(m_impl->substitutes, asked);
     if (!sub) {
         m_error = "no font stands in for " + std::string(asked.face);
         return nullptr;
@@ -121,13 +110,21 @@ const Font* FreeTypeFonts::font(const FontSpec& asked) {
     }
 
     std::array<Glyph, 256> glyphs;
-    const FT_Int32 load_flags = FT_LOAD_RENDER | (fixed ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
+    // A face asked for well above the weight its stand-in is drawn at (bold
+    // from a regular file) is thickened, as a font mapper synthesises bold.
+    const bool embolden = !fixed && asked.weight - sub->weight >= 200;
+    const FT_Int32 load_flags =
+        (embolden ? 0 : FT_LOAD_RENDER) | (fixed ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
     for (int c = 0x20; c < 256; ++c) {
         char32_t code = cp1252_to_unicode(static_cast<unsigned char>(c));
         if (code == 0) continue;
         FT_UInt index = FT_Get_Char_Index(face, code);
         if (index == 0 || FT_Load_Glyph(face, index, load_flags) != 0) continue;
         const FT_GlyphSlot slot = face->glyph;
+        if (embolden) {
+            FT_GlyphSlot_Embolden(slot);
+            if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) continue;
+        }
         const FT_Bitmap& bm = slot->bitmap;
         Glyph& g = glyphs[c];
         g.advance = pixels_of_26_6(slot->advance.x);

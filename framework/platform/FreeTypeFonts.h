@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EmbeddedFile.h"
-#include "Font.h"
+#include "framework/EmbeddedFile.h"
+#include "framework/Font.h"
 
 #include <map>
 #include <memory>
@@ -10,15 +10,6 @@
 #include <tuple>
 
 namespace gv {
-
-// The faces layouts ask for and the embedded faces that stand in for them.
-// A fixed cell, where given, overrides the face's own line height: the
-// bitmap face for Fixedsys is one pixel shorter than Fixedsys's cell.
-struct FontSubstitute {
-    std::string_view face; // as layouts name it; empty for the default font
-    std::string_view file; // the embedded font file
-    int cell_height { 0 }; // pixels, or 0 for the face's own line height
-};
 
 // Renders the embedded faces with FreeType, once per face, size and weight.
 class FreeTypeFonts final : public FontProvider {
