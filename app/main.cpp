@@ -33,5 +33,5 @@ int main() {
         std::fprintf(stderr, "grimveil-guide: %s\n", started.error().c_str());
         return 1;
     }
-    return windows->run(app, clock);
+    return app.run();
 }

@@ -1,9 +1,11 @@
-// Application: [operations] on screens, [handlers] and [timers], [window events].
+// Application: [operations] on screens, [handlers] and [timers], the [event
+// loop] with its preparation ahead, [window events].
 #include "Application.h"
 
 #include "Twips.h"
 #include "Verify.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace gv {
@@ -12,8 +14,8 @@ Application::Application(std::span<const ScreenDefinition> registry, Platform pl
     : m_registry(registry)
     , m_platform(platform)
     , m_screens(registry.size())
-    , m_report([](std::string_view line) { std::fprintf(stderr, "%.*s\n", int(line.size()), line.data()); }) {
-}
+    , m_report([](std::string_view line) { std::fprintf(stderr, "%.*s\n", int(line.size()), line.data()); })
+    , m_prepared(registry.size(), false) {}
 
 Application::~Application() {
     // Windows go before the window system that made them.
@@ -225,6 +227,88 @@ void Application::run_due_timers() {
         if (const Handler* h = m_screens[due_screen]->handler_for(index, Event::Timer))
             run_handler(due_screen, *h);
     }
+}
+
+// [event loop]
+
+int Application::run() {
+    // A tick this near is not put off for preparation: a picture may take
+    // a few milliseconds to decode.
+    constexpr std::int64_t kPreparationRoom = 30;
+    while (!finished()) {
+        run_due_timers();
+        if (finished()) break;
+        std::optional<std::int64_t> timeout;
+        if (auto due = next_timer_deadline())
+            timeout = std::max<std::int64_t>(0, *due - m_platform.clock.now_ms());
+        WaitResult waited;
+        if (!timeout || *timeout >= kPreparationRoom) {
+            // Input first, then one piece of preparation, then look again.
+            waited = m_platform.windows.wait(0);
+            if (waited == WaitResult::TimedOut && prepare_ahead()) continue;
+            if (waited == WaitResult::TimedOut) waited = m_platform.windows.wait(timeout);
+        } else {
+            waited = m_platform.windows.wait(timeout);
+        }
+        if (waited == WaitResult::Ended) break;
+    }
+    return 0;
+}
+
+namespace {
+
+// What a screen's load decodes or renders, in the order it needs them; false
+// once `n` is past the last.
+bool nth_need(const ScreenLayout& layout, std::size_t n, PictureSource& pictures, FontProvider& fonts) {
+    if (!layout.icon.empty() && n-- == 0) {
+        pictures.icon(layout.icon);
+        return true;
+    }
+    if (!layout.picture.empty() && n-- == 0) {
+        pictures.picture(layout.picture);
+        return true;
+    }
+    for (const ControlRecord& c : layout.controls) {
+        const bool needs =
+            (c.kind == ControlKind::PictureBox && !c.picture.empty()) || c.kind == ControlKind::Label;
+        if (!needs || n-- != 0) continue;
+        if (c.kind == ControlKind::Label)
+            fonts.font(c.font);
+        else
+            pictures.picture(c.picture);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool Application::prepare_ahead() {
+    // The screens a timer of a loaded screen shows or minimises: a tick
+    // brings them up with nobody's click to excuse the wait.
+    for (const auto& s : m_screens) {
+        if (!s) continue;
+        for (int t : s->timers()) {
+            const Handler* h = s->handler_for(t, Event::Timer);
+            if (!h) continue;
+            for (const Step& step : h->steps) {
+                if (step.kind != StepKind::ShowScreen && step.kind != StepKind::MinimizeScreen) continue;
+                const auto target = std::size_t(step.target);
+                if (m_prepared[target] || m_screens[target]) continue;
+                if (m_preparing != target) {
+                    m_preparing = target;
+                    m_prepare_cursor = 0;
+                }
+                if (nth_need(*m_registry[target].layout, m_prepare_cursor++, m_platform.pictures,
+                             m_platform.fonts))
+                    return true;
+                // A failure shows, and is reported, when the screen loads.
+                m_prepared[target] = true;
+                m_prepare_cursor = 0;
+            }
+        }
+    }
+    return false;
 }
 
 // [window events]

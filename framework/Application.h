@@ -39,6 +39,11 @@ public:
     Status minimize(ScreenIndex);
     void unload(ScreenIndex);
 
+    // The event loop: delivers input and timer ticks until no screen is
+    // loaded or the window system ends the wait. Idle time before a tick
+    // goes to preparing what the timers will bring up. Returns the exit status.
+    int run();
+
     // The earliest moment an enabled timer of a loaded screen falls due.
     std::optional<std::int64_t> next_timer_deadline() const;
     // Delivers every tick due at the clock's present time, in order of due time.
@@ -69,6 +74,9 @@ private:
     void run_handler(ScreenIndex own, const Handler&);
     Status perform(ScreenIndex own, const Step&);
     void arm(Control& timer);
+    // Decodes or renders one more thing that a screen a timer can bring up
+    // will need, so that its load finds it ready. False when nothing is left.
+    bool prepare_ahead();
     // Puts what the last event changed on screen, once no handler is running.
     void flush();
 
@@ -80,6 +88,9 @@ private:
     int m_running_handlers { 0 };
     std::uint64_t m_timer_sequence { 0 };
     std::function<void(std::string_view)> m_report;
+    std::vector<bool> m_prepared;       // by screen: everything its load needs is ready
+    std::size_t m_preparing { 0 };      // the screen being prepared
+    std::size_t m_prepare_cursor { 0 }; // the next of its needs
 };
 
 } // namespace gv

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -73,10 +74,21 @@ public:
     virtual void present(const Bitmap&, std::span<const Rect> changed) = 0;
 };
 
+// How a wait for the window system ended.
+enum class WaitResult {
+    Delivered, // input arrived and went to the events of its window
+    TimedOut,
+    Ended, // the process is asked to end, or nothing can arrive any more
+};
+
 class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
+    // Input for the window goes to the events given here.
     virtual std::unique_ptr<Window> create_window(const WindowSpec&, WindowEvents&) = 0;
+    // Waits at most `timeout_ms` (none: for as long as it takes) for input
+    // and delivers the first that arrives.
+    virtual WaitResult wait(std::optional<std::int64_t> timeout_ms) = 0;
     virtual Size display_size() const = 0;
     // Why the last create_window returned null.
     virtual std::string last_error() const = 0;

@@ -247,6 +247,12 @@ const Bitmap* HeadlessDesktop::presented(int tag) const {
     return w ? &w->m_pixels : nullptr;
 }
 
+WaitResult HeadlessDesktop::wait(std::optional<std::int64_t> timeout_ms) {
+    if (!timeout_ms) return WaitResult::Ended;
+    if (m_clock) m_clock->set(m_clock->now_ms() + *timeout_ms);
+    return WaitResult::TimedOut;
+}
+
 void advance_virtual_time(Application& app, VirtualClock& clock, std::int64_t ms) {
     const std::int64_t target = clock.now_ms() + ms;
     while (auto due = app.next_timer_deadline()) {

@@ -24,6 +24,11 @@ public:
     std::unique_ptr<Window> create_window(const WindowSpec&, WindowEvents&) override;
     Size display_size() const override { return m_display; }
     std::string last_error() const override { return m_last_error; }
+    // Input reaches the desktop only from the test's own calls, never during
+    // a wait: a wait with a time-out moves the virtual clock, if the desktop
+    // was given one, by the time-out; one without can only end.
+    WaitResult wait(std::optional<std::int64_t> timeout_ms) override;
+    void set_clock(VirtualClock* clock) { m_clock = clock; }
 
     // What a test can see of a window.
     struct WindowInfo {
@@ -97,6 +102,7 @@ private:
     std::string m_last_error;
     std::vector<std::string> m_journal;
     HeadlessWindow* m_pressed_in { nullptr };
+    VirtualClock* m_clock { nullptr };
 };
 
 // Runs the application's timers on a virtual clock: every tick falls exactly

@@ -83,9 +83,10 @@ Size SdlWindowSystem::display_size() const {
 
 class SdlWindow final : public Window {
 public:
-    SdlWindow(SdlWindowSystem& system, SDL_Window* window, int tag, Size size)
+    SdlWindow(SdlWindowSystem& system, SDL_Window* window, WindowEvents& events, int tag, Size size)
         : m_system(system)
         , m_window(window)
+        , m_events(events)
         , m_tag(tag)
         , m_size(size) {
         m_system.m_windows[SDL_GetWindowID(window)] = this;
@@ -186,12 +187,14 @@ public:
         if (!rects.empty()) SDL_UpdateWindowSurfaceRects(m_window, rects.data(), int(rects.size()));
     }
 
+    WindowEvents& events() const { return m_events; }
     int tag() const { return m_tag; }
     void set_size(Size s) { m_size = s; }
 
 private:
     SdlWindowSystem& m_system;
     SDL_Window* m_window;
+    WindowEvents& m_events;
     int m_tag;
     Size m_size;
     Display* m_display { nullptr };
@@ -199,7 +202,7 @@ private:
     bool m_gone { false };
 };
 
-std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted, WindowEvents&) {
+std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted, WindowEvents& events) {
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
     if (!wanted.show_in_taskbar) flags |= SDL_WINDOW_SKIP_TASKBAR;
     // SDL centres a window whose place is left undefined; the window system's
@@ -225,12 +228,12 @@ std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted,
             SDL_FreeSurface(icon);
         }
     }
-    return std::make_unique<SdlWindow>(*this, window, wanted.tag, wanted.client_size);
+    return std::make_unique<SdlWindow>(*this, window, events, wanted.tag, wanted.client_size);
 }
 
 // [event loop]
 
-void SdlWindowSystem::dispatch(Application& app, const SDL_Event& e) {
+void SdlWindowSystem::dispatch(const SDL_Event& e) {
     auto window_of = [this](Uint32 id) -> SdlWindow* {
         auto it = m_windows.find(id);
         return it == m_windows.end() ? nullptr : it->second;
@@ -243,45 +246,42 @@ void SdlWindowSystem::dispatch(Application& app, const SDL_Event& e) {
             for (auto& [id, w] : m_windows)
                 if (w->is_x_window(gone)) {
                     w->mark_gone();
-                    app.window_close_requested(w->tag());
+                    w->events().window_close_requested(w->tag());
                     break;
                 }
         }
         break;
-    case SDL_QUIT:
-        m_quit = true;
-        break;
     case SDL_MOUSEMOTION:
         if (SdlWindow* w = window_of(e.motion.windowID))
-            app.window_mouse_move(w->tag(), { e.motion.x, e.motion.y });
+            w->events().window_mouse_move(w->tag(), { e.motion.x, e.motion.y });
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         if (SdlWindow* w = window_of(e.button.windowID))
-            app.window_mouse_button(w->tag(), { e.button.x, e.button.y },
-                                    e.button.button == SDL_BUTTON_LEFT ? MouseButton::Primary
-                                                                       : MouseButton::Other,
-                                    e.type == SDL_MOUSEBUTTONDOWN);
+            w->events().window_mouse_button(w->tag(), { e.button.x, e.button.y },
+                                            e.button.button == SDL_BUTTON_LEFT ? MouseButton::Primary
+                                                                               : MouseButton::Other,
+                                            e.type == SDL_MOUSEBUTTONDOWN);
         break;
     case SDL_WINDOWEVENT: {
         SdlWindow* w = window_of(e.window.windowID);
         if (!w) break;
         switch (e.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
-            app.window_close_requested(w->tag());
+            w->events().window_close_requested(w->tag());
             break;
         case SDL_WINDOWEVENT_MINIMIZED:
-            app.window_state_changed(w->tag(), WindowState::Minimized);
+            w->events().window_state_changed(w->tag(), WindowState::Minimized);
             break;
         case SDL_WINDOWEVENT_RESTORED:
-            app.window_state_changed(w->tag(), WindowState::Normal);
+            w->events().window_state_changed(w->tag(), WindowState::Normal);
             break;
         case SDL_WINDOWEVENT_EXPOSED:
-            app.window_exposed(w->tag());
+            w->events().window_exposed(w->tag());
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             w->set_size({ e.window.data1, e.window.data2 });
-            app.window_resized(w->tag(), { e.window.data1, e.window.data2 });
+            w->events().window_resized(w->tag(), { e.window.data1, e.window.data2 });
             break;
         default:
             break;
@@ -293,22 +293,17 @@ void SdlWindowSystem::dispatch(Application& app, const SDL_Event& e) {
     }
 }
 
-int SdlWindowSystem::run(Application& app, const Clock& clock) {
-    while (!app.finished() && !m_quit) {
-        app.run_due_timers();
-        if (app.finished()) break;
-        // Sleep until the next input or the next timer: an idle guide uses no CPU.
-        SDL_Event e;
-        int got = 0;
-        if (auto due = app.next_timer_deadline()) {
-            const std::int64_t wait = std::max<std::int64_t>(0, *due - clock.now_ms());
-            got = SDL_WaitEventTimeout(&e, int(std::min<std::int64_t>(wait, 1 << 30)));
-        } else {
-            got = SDL_WaitEvent(&e);
-        }
-        if (got) dispatch(app, e);
-    }
-    return 0;
+WaitResult SdlWindowSystem::wait(std::optional<std::int64_t> timeout_ms) {
+    SDL_Event e;
+    const int got = timeout_ms
+                        ? SDL_WaitEventTimeout(&e, int(std::clamp<std::int64_t>(*timeout_ms, 0, 1 << 30)))
+                        : SDL_WaitEvent(&e);
+    // With no time-out, nothing but an error ends SDL's wait empty-handed.
+    if (!got) return timeout_ms ? WaitResult::TimedOut : WaitResult::Ended;
+    // SIGINT and SIGTERM arrive as a request to quit.
+    if (e.type == SDL_QUIT) return WaitResult::Ended;
+    dispatch(e);
+    return WaitResult::Delivered;
 }
 
 } // namespace gv

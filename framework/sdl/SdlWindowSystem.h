@@ -1,6 +1,5 @@
 #pragma once
 
-#include "framework/Application.h"
 #include "framework/WindowSystem.h"
 
 #include <cstdint>
@@ -15,8 +14,8 @@ namespace gv {
 
 class SdlWindow;
 
-// Real windows through SDL: one borderless top-level window per loaded
-// screen, and the event loop that sleeps until the next input or timer.
+// Real windows through SDL: borderless top-level windows, and a wait that
+// sleeps until the next input or the time-out.
 class SdlWindowSystem final : public WindowSystem {
     struct Key {};
 
@@ -31,19 +30,16 @@ public:
     Size display_size() const override;
     std::string last_error() const override { return m_last_error; }
 
-    // Delivers input and timer ticks to the application until no screen is
-    // loaded or the process is asked to quit. Returns the exit status.
-    int run(Application&, const Clock&);
+    WaitResult wait(std::optional<std::int64_t> timeout_ms) override;
 
 private:
     friend class SdlWindow;
-    void dispatch(Application&, const ::SDL_Event&);
+    void dispatch(const ::SDL_Event&);
 
     std::map<std::uint32_t, SdlWindow*> m_windows; // by SDL window id
     std::vector<SdlWindow*> m_stack;               // shown windows, the last raised last
     std::string m_last_error;
     int m_default_places { 0 }; // new windows placed by the cascade so far
-    bool m_quit { false };
 };
 
 } // namespace gv
