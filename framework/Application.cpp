@@ -63,8 +63,9 @@ Status Application::load(ScreenIndex i) {
     std::unique_ptr<Screen> screen;
     if (Status built = Screen::build(def, m_platform.pictures, m_platform.fonts, screen); !built)
         return built;
+    // The surface is made when the screen is first shown: the minimise walk
+    // loads every page hidden, and they would hold their pictures twice.
     screen->set_window(std::move(window));
-    screen->resize_surface(wanted.client_size);
     screen->set_window_state(layout.window_state);
     screen->set_state_before_minimize(layout.window_state);
     for (int t : screen->timers())
@@ -357,7 +358,8 @@ void Application::window_state_changed(int tag, WindowState state) {
     // screen that was maximised.
     if (s->window_state() == WindowState::Minimized) {
         s->set_window_state(s->state_before_minimize());
-        if (s->shown()) s->window()->show(s->window_state());
+        if (!s->shown()) return;
+        s->window()->show(s->window_state());
         s->resize_surface(s->window()->client_size());
         s->invalidate_all();
         flush();

@@ -137,6 +137,10 @@ TEST(SelectionOpening, MinimiseRightAfterStartLoadsEveryListedScreenHidden) {
     for (ScreenId id : loaded) {
         EXPECT_EQ(g.state(id), WindowState::Minimized) << kScreenNames[index_of(id)];
         EXPECT_EQ(g.shown(id), id == ScreenId::Main001) << kScreenNames[index_of(id)];
+        if (id != ScreenId::Main001) {
+            EXPECT_EQ(g.app.loaded(index_of(id))->surface().size(), (gv::Size {}))
+                << kScreenNames[index_of(id)] << " holds a surface while nobody has seen it";
+        }
     }
     g.advance(1000);
     EXPECT_TRUE(g.shown(ScreenId::Moves001)) << "the notice's tick shows the grid...";
