@@ -8,6 +8,7 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -155,15 +156,40 @@ public:
         } else if (SDL_GetWindowFlags(m_window) & SDL_WINDOW_MINIMIZED) {
             SDL_RestoreWindow(m_window);
         }
-        SDL_ShowWindow(m_window);
         auto& stack = m_system.m_stack;
         stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
         stack.push_back(this);
+        if (state == WindowState::Minimized && !(SDL_GetWindowFlags(m_window) & SDL_WINDOW_SHOWN) &&
+            m_display) {
+            map_iconic();
+            return;
+        }
+        SDL_ShowWindow(m_window);
         if (state == WindowState::Minimized) {
             SDL_MinimizeWindow(m_window);
         } else {
             SDL_RaiseWindow(m_window);
         }
+    }
+
+    // A window shown and then minimised is on screen for a moment. Ask the
+    // window manager to map it iconic instead; SDL's own show would wait for
+    // a map that an iconic window never gets. SDL learns the state from the
+    // window manager's answer, as it does for the user's own minimising.
+    void map_iconic() {
+        XWMHints* hints = XGetWMHints(m_display, m_xwindow);
+        if (!hints) hints = XAllocWMHints();
+        if (!hints) {
+            SDL_ShowWindow(m_window);
+            SDL_MinimizeWindow(m_window);
+            return;
+        }
+        hints->flags |= StateHint;
+        hints->initial_state = IconicState;
+        XSetWMHints(m_display, m_xwindow, hints);
+        XFree(hints);
+        XMapWindow(m_display, m_xwindow);
+        XFlush(m_display);
     }
 
     void minimize() override { SDL_MinimizeWindow(m_window); }

@@ -24,10 +24,22 @@ app_pid=$!
 pids+=("$app_pid")
 poll 20 visible "$main_title" || fail "no main menu"
 [[ $(title_geometry "$main_title") == "0 0 1024 768" ]] || fail "main menu geometry $(title_geometry "$main_title")"
+# Every frame the window manager maps from now on shows on the root.
+xev -root -event substructure >"$work/root.events" 2>&1 &
+xev_pid=$!
+pids+=("$xev_pid")
+sleep 0.3
 xdotool mousemove 68 560 click 1
 poll 5 hidden "$main_title" || fail "the main menu was not minimised"
 pass "minimise entry minimises the main menu"
 sleep 2 # the selection screen comes up minimised and the notice goes
+kill "$xev_pid"
+grid_id=$(xdotool search --name '^\[ Grimveil Interactive: Selection Screen \]' | head -n1)
+[[ -n $grid_id ]] || fail "no selection screen after the walk"
+xprop -id "$grid_id" WM_STATE | grep -q "window state: Iconic" || fail "the selection screen is not iconic: $(xprop -id "$grid_id" WM_STATE)"
+maps=$(grep -c "^MapNotify" "$work/root.events" || true)
+((maps == 0)) || fail "$maps windows were mapped during the walk: the selection screen flashed up before it was minimised"
+pass "the selection screen comes up minimised without being mapped first"
 wmctrl -a "$main_title"
 poll 5 visible "$main_title" || fail "the main menu was not restored"
 poll 5 bash -c "[[ \"\$(xdotool getwindowgeometry --shell \$(xdotool search --onlyvisible --name '^$main_title\$' | head -n1) | tr '\n' ' ')\" == *'X=0 Y=0 WIDTH=1024 HEIGHT=768'* ]]" \
