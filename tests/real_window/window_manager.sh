@@ -22,7 +22,7 @@ title_geometry() { geometry "$(window_named "$1")"; }
 "$guide" 2>"$work/guide.err" &
 app_pid=$!
 pids+=("$app_pid")
-poll 20 visible "$main_title" || fail "no main menu"
+poll 20 visible "$main_title" || fail "no main menu: $(program_report "$app_pid")"
 [[ $(title_geometry "$main_title") == "0 0 1024 768" ]] || fail "main menu geometry $(title_geometry "$main_title")"
 # Every frame the window manager maps from now on shows on the root.
 xev -root -event substructure >"$work/root.events" 2>&1 &
@@ -53,7 +53,7 @@ pass "exit after the minimise walk ends the program"
 "$guide" 2>"$work/guide.err" &
 app_pid=$!
 pids+=("$app_pid")
-poll 20 visible "$main_title" || fail "no main menu"
+poll 20 visible "$main_title" || fail "no main menu: $(program_report "$app_pid")"
 wmctrl -c "$main_title"
 ends_with_status_0 "$app_pid"
 pass "a close request unloads the screen; with none left the program ends"
@@ -74,7 +74,7 @@ page_title='\[ Interactive Grimveil \] - \[ Omberl \] - \[ version 1\.0\.0 \]'
 "$guide" 2>"$work/guide.err" &
 app_pid=$!
 pids+=("$app_pid")
-poll 20 visible "$main_title" || fail "no main menu"
+poll 20 visible "$main_title" || fail "no main menu: $(program_report "$app_pid")"
 xdotool mousemove 78 238 click 1
 poll 10 visible "$grid_title" || fail "no selection grid"
 poll 5 hidden 'Loading\.\.\.Please Wait' || fail "the notice stayed"

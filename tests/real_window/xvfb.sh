@@ -55,3 +55,14 @@ ends_with_status_0() {
   wait "$pid" || status=$?
   ((status == 0)) || fail "exit status $status: $(cat "$work/guide.err" 2>/dev/null)"
 }
+
+# What the program was doing when a window it should have shown is missing.
+program_report() {
+  local pid=$1
+  echo "running: $(kill -0 "$pid" 2>/dev/null && echo yes || echo no)"
+  echo "stderr: $(cat "$work/guide.err" 2>/dev/null)"
+  echo "windows: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' ,)"
+  if command -v gdb >/dev/null && kill -0 "$pid" 2>/dev/null; then
+    gdb -p "$pid" -batch -ex "thread apply all bt" 2>/dev/null | grep -E '^#' | head -n 25
+  fi
+}
