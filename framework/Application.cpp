@@ -273,9 +273,9 @@ bool nth_need(const ScreenLayout& layout, std::size_t n, PictureSource& pictures
         const bool needs =
             (c.kind == ControlKind::PictureBox && !c.picture.empty()) || c.kind == ControlKind::Label;
         if (!needs || n-- != 0) continue;
-        if (c.kind == ControlKind::Label)
-            fonts.font(c.font);
-        else
+        if (c.kind == ControlKind::Label) {
+            if (const Font* font = fonts.font(c.font)) font->prepare(c.caption);
+        } else
             pictures.picture(c.picture);
         return true;
     }

@@ -7,7 +7,7 @@ namespace gv {
 
 int Font::text_width(std::string_view text) const {
     int w = 0;
-    for (unsigned char c : text) w += m_glyphs[c].advance;
+    for (unsigned char c : text) w += glyph(c).advance;
     return w;
 }
 
@@ -16,7 +16,7 @@ void Font::draw(Painter& painter, Point at, std::string_view text, Rgb color,
     int pen = at.x;
     int baseline = at.y + m_metrics.ascent;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const Glyph& g = m_glyphs[static_cast<unsigned char>(text[i])];
+        const Glyph& g = glyph(static_cast<unsigned char>(text[i]));
         if (!g.coverage.empty())
             painter.draw_coverage({ pen + g.left, baseline - g.top }, g.size, g.coverage, color);
         if (std::find(underlined.begin(), underlined.end(), int(i)) != underlined.end())

@@ -4,7 +4,9 @@
 #include "Painter.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -28,8 +30,17 @@ struct Glyph {
     std::vector<std::uint8_t> coverage;
 };
 
+// Draws the glyphs of one face at one size, each when a font first needs it.
+class GlyphRenderer {
+public:
+    virtual ~GlyphRenderer() = default;
+    // The glyph of a code page 1252 character; an empty one where the face has none.
+    virtual Glyph render(unsigned char) = 0;
+};
+
 // A rasterised face at one size: a glyph for each of the 256 code page 1252
-// characters, rendered once when the font is made.
+// characters, each rendered once, when it is first measured or drawn. A
+// splash with a few letters of a large face need not wait for the rest.
 class Font {
 public:
     struct Metrics {
@@ -39,13 +50,23 @@ public:
         int underline_thickness { 1 };
     };
 
-    Font(Metrics metrics, std::array<Glyph, 256> glyphs)
+    Font(Metrics metrics, std::unique_ptr<GlyphRenderer> renderer)
         : m_metrics(metrics)
-        , m_glyphs(std::move(glyphs)) {}
+        , m_renderer(std::move(renderer)) {}
 
     int ascent() const { return m_metrics.ascent; }
     int line_height() const { return m_metrics.line_height; }
-    const Glyph& glyph(unsigned char c) const { return m_glyphs[c]; }
+    const Glyph& glyph(unsigned char c) const {
+        if (!m_rendered[c]) {
+            m_glyphs[c] = m_renderer->render(c);
+            m_rendered[c] = true;
+        }
+        return m_glyphs[c];
+    }
+    // Renders the glyphs of a text ahead of its first paint.
+    void prepare(std::string_view text) const {
+        for (unsigned char c : text) glyph(c);
+    }
 
     int text_width(std::string_view text) const;
     // Draws one line with its top-left at `at`; characters whose index is in
@@ -54,7 +75,9 @@ public:
 
 private:
     Metrics m_metrics;
-    std::array<Glyph, 256> m_glyphs;
+    std::unique_ptr<GlyphRenderer> m_renderer;
+    mutable std::array<Glyph, 256> m_glyphs;
+    mutable std::bitset<256> m_rendered;
 };
 
 // A face the program carries in place of one that layouts name. A fixed

@@ -292,6 +292,30 @@ TEST_F(FontFixture, BoldAskedOfARegularStandInIsThickened) {
         << "a step of 100 is drawn from the file as it is";
 }
 
+TEST(Fonts, RenderEachGlyphOnceAndOnlyWhenItIsNeeded) {
+    struct Counting final : gv::GlyphRenderer {
+        explicit Counting(std::vector<int>& calls)
+            : calls(calls) {}
+        gv::Glyph render(unsigned char c) override {
+            calls.push_back(c);
+            return { .advance = c == 'W' ? 9 : 5, .size = { 1, 1 }, .coverage = { 255 } };
+        }
+        std::vector<int>& calls;
+    };
+    std::vector<int> calls;
+    const gv::Font font({ .ascent = 8, .line_height = 10 }, std::make_unique<Counting>(calls));
+    EXPECT_TRUE(calls.empty()) << "making the font renders nothing";
+    EXPECT_EQ(font.text_width("WaW"), 23);
+    EXPECT_EQ(calls, (std::vector<int> { 'W', 'a' }));
+    gv::Bitmap target(40, 12);
+    gv::Painter painter(target);
+    font.draw(painter, { 0, 0 }, "aWa", gv::rgb(255, 255, 255));
+    font.prepare("Wa");
+    EXPECT_EQ(calls.size(), 2u) << "a glyph once rendered is kept";
+    font.prepare("z");
+    EXPECT_EQ(calls.back(), 'z');
+}
+
 TEST_F(FontFixture, WrapsAtSpacesAndBreaksOverlongWords) {
     const gv::Font& f = fixedsys(); // 8 px per character
     struct Case {

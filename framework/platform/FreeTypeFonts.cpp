@@ -4,6 +4,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_SIZES_H
 #include FT_SYNTHESIS_H
 
 #include <cmath>
@@ -24,6 +25,57 @@ using FacePtr = std::unique_ptr<std::remove_pointer_t<FT_Face>, FaceDeleter>;
 int pixels_of_26_6(FT_Pos v) {
     return int((v + 32) >> 6);
 }
+
+struct SizeDeleter {
+    void operator()(FT_Size s) const { FT_Done_Size(s); }
+};
+using SizePtr = std::unique_ptr<std::remove_pointer_t<FT_Size>, SizeDeleter>;
+
+// The glyphs of one font: its face at its own size.
+class FreeTypeGlyphs final : public GlyphRenderer {
+public:
+    FreeTypeGlyphs(FT_Face face, SizePtr size, bool fixed, bool embolden)
+        : m_face(face)
+        , m_size(std::move(size))
+        , m_embolden(embolden)
+        , m_load_flags((embolden ? 0 : FT_LOAD_RENDER) |
+                       (fixed ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL)) {}
+
+    Glyph render(unsigned char c) override {
+        Glyph g;
+        const char32_t code = c < 0x20 ? 0 : cp1252_to_unicode(c);
+        if (code == 0) return g;
+        FT_Activate_Size(m_size.get());
+        const FT_UInt index = FT_Get_Char_Index(m_face, code);
+        if (index == 0 || FT_Load_Glyph(m_face, index, m_load_flags) != 0) return g;
+        const FT_GlyphSlot slot = m_face->glyph;
+        if (m_embolden) {
+            FT_GlyphSlot_Embolden(slot);
+            if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return g;
+        }
+        const FT_Bitmap& bm = slot->bitmap;
+        g.advance = pixels_of_26_6(slot->advance.x);
+        g.left = slot->bitmap_left;
+        g.top = slot->bitmap_top;
+        g.size = { int(bm.width), int(bm.rows) };
+        g.coverage.assign(std::size_t(bm.width) * bm.rows, 0);
+        for (unsigned y = 0; y < bm.rows; ++y) {
+            const unsigned char* row = bm.buffer + std::ptrdiff_t(y) * bm.pitch;
+            for (unsigned x = 0; x < bm.width; ++x) {
+                unsigned char v =
+                    bm.pixel_mode == FT_PIXEL_MODE_MONO ? ((row[x >> 3] >> (7 - (x & 7))) & 1) * 255 : row[x];
+                g.coverage[std::size_t(y) * bm.width + x] = v;
+            }
+        }
+        return g;
+    }
+
+private:
+    FT_Face m_face;
+    SizePtr m_size;
+    bool m_embolden;
+    FT_Int32 m_load_flags;
+};
 
 } // namespace
 
@@ -82,6 +134,15 @@ const Font* FreeTypeFonts::font(const FontSpec& asked) {
     FT_Face face = m_impl->face_for(sub->file, m_error);
     if (!face) return nullptr;
 
+    // Each font keeps a size object of its own on the shared face, since its
+    // glyphs are rendered later, between other fonts' glyphs.
+    FT_Size size = nullptr;
+    if (FT_New_Size(face, &size) != 0) {
+        m_error = "FreeType cannot make a size of " + std::string(sub->file);
+        return nullptr;
+    }
+    SizePtr own_size(size);
+    FT_Activate_Size(size);
     const bool fixed = !FT_IS_SCALABLE(face);
     FT_Error e = 0;
     if (fixed) {
@@ -109,40 +170,12 @@ const Font* FreeTypeFonts::font(const FontSpec& asked) {
         metrics.underline_thickness = 1;
     }
 
-    std::array<Glyph, 256> glyphs;
     // A face asked for well above the weight its stand-in is drawn at (bold
     // from a regular file) is thickened, as a font mapper synthesises bold.
     const bool embolden = !fixed && asked.weight - sub->weight >= 200;
-    const FT_Int32 load_flags =
-        (embolden ? 0 : FT_LOAD_RENDER) | (fixed ? FT_LOAD_TARGET_MONO : FT_LOAD_TARGET_NORMAL);
-    for (int c = 0x20; c < 256; ++c) {
-        char32_t code = cp1252_to_unicode(static_cast<unsigned char>(c));
-        if (code == 0) continue;
-        FT_UInt index = FT_Get_Char_Index(face, code);
-        if (index == 0 || FT_Load_Glyph(face, index, load_flags) != 0) continue;
-        const FT_GlyphSlot slot = face->glyph;
-        if (embolden) {
-            FT_GlyphSlot_Embolden(slot);
-            if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) continue;
-        }
-        const FT_Bitmap& bm = slot->bitmap;
-        Glyph& g = glyphs[c];
-        g.advance = pixels_of_26_6(slot->advance.x);
-        g.left = slot->bitmap_left;
-        g.top = slot->bitmap_top;
-        g.size = { int(bm.width), int(bm.rows) };
-        g.coverage.assign(std::size_t(bm.width) * bm.rows, 0);
-        for (unsigned y = 0; y < bm.rows; ++y) {
-            const unsigned char* row = bm.buffer + std::ptrdiff_t(y) * bm.pitch;
-            for (unsigned x = 0; x < bm.width; ++x) {
-                unsigned char v =
-                    bm.pixel_mode == FT_PIXEL_MODE_MONO ? ((row[x >> 3] >> (7 - (x & 7))) & 1) * 255 : row[x];
-                g.coverage[std::size_t(y) * bm.width + x] = v;
-            }
-        }
-    }
+    auto renderer = std::make_unique<FreeTypeGlyphs>(face, std::move(own_size), fixed, embolden);
     auto& slot = m_fonts[key];
-    slot = std::make_unique<Font>(metrics, std::move(glyphs));
+    slot = std::make_unique<Font>(metrics, std::move(renderer));
     return slot.get();
 }
 
