@@ -4,6 +4,7 @@
 #include "layouts/Fonts.h"
 #include "layouts/Name.h"
 #include "layouts/PanelLayout.h"
+#include "layouts/Records.h"
 
 #include "framework/Layout.h"
 
@@ -15,27 +16,10 @@ namespace grimveil::layouts {
 namespace secrets_detail {
 using namespace gv;
 
-// Every picture of these pages is sized to its picture; only the two arrows
-// have a border.
-constexpr ControlRecord picture(std::string_view name, int left, int top, int width, int height,
-                                std::string_view asset, Border border = Border::None) {
-    return { .kind = ControlKind::PictureBox,
-             .name = name,
-             .left = left,
-             .top = top,
-             .width = width,
-             .height = height,
-             .picture = asset,
-             .fore_color = { 0x80000008 },
-             .back_color = { 0x80000005 },
-             .border = border,
-             .auto_size = AutoSize::On };
-}
-
 inline constexpr ControlRecord kNext =
-    picture("Next", 8280, 6480, 780, 255, "Secrets001_Next", Border::Single);
+    artwork("Next", 8280, 6480, 780, 255, "Secrets001_Next", AutoSize::On, Border::Single);
 inline constexpr ControlRecord kPrevious =
-    picture("Previous", 6960, 6480, 1140, 255, "Secrets001_Previous", Border::Single);
+    artwork("Previous", 6960, 6480, 1140, 255, "Secrets001_Previous", AutoSize::On, Border::Single);
 inline constexpr ControlRecord kTitle = kSecretsPanel.title("Secrets001_imgSecrets", 3960, 840);
 
 constexpr ControlRecord close_spot() {
@@ -80,11 +64,11 @@ using content::kSecretParagraphs;
 inline constexpr gv::ControlRecord kSecrets001Controls[] = {
     secrets_detail::kNext,
     secrets_detail::kPrevious,
-    secrets_detail::picture("Picture6", 30, 4560, 2865, 435, "Secrets001_Picture6"),
-    secrets_detail::picture("Picture5", 30, 1080, 2520, 435, "Secrets001_Picture5"),
-    secrets_detail::picture("Picture3", 30, 2760, 3195, 435, "Secrets001_Picture3"),
-    secrets_detail::picture("Picture2", 30, 3600, 2730, 435, "Secrets001_Picture2"),
-    secrets_detail::picture("Picture1", 30, 1920, 4050, 435, "Secrets001_Picture1"),
+    artwork("Picture6", 30, 4560, 2865, 435, "Secrets001_Picture6"),
+    artwork("Picture5", 30, 1080, 2520, 435, "Secrets001_Picture5"),
+    artwork("Picture3", 30, 2760, 3195, 435, "Secrets001_Picture3"),
+    artwork("Picture2", 30, 3600, 2730, 435, "Secrets001_Picture2"),
+    artwork("Picture1", 30, 1920, 4050, 435, "Secrets001_Picture1"),
     secrets_detail::kTitle,
     secrets_detail::close_spot(),
     secrets_detail::rule("Label9", 4200),
@@ -133,7 +117,7 @@ inline constexpr auto kLabelNames = [] {
 template <std::size_t Rows> constexpr auto code_page_controls(const CodePage<Rows>& page) {
     if (page.rows.size() != Rows) throw "one code for every row";
     std::array<ControlRecord, 5 + Rows> out { kTitle, kNext, kPrevious,
-                                              picture("Picture4", 120, 960, 2865, 420, "Secrets002_Picture4"),
+                                              artwork("Picture4", 120, 960, 2865, 420, "Secrets002_Picture4"),
                                               close_spot() };
     for (std::size_t i = 0; i < Rows; ++i) {
         std::size_t row = 0;

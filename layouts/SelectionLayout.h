@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layouts/HotSpot.h"
+#include "layouts/Records.h"
 #include "layouts/Roster.h"
 
 #include "framework/Layout.h"

@@ -3,7 +3,7 @@
 #include "framework/Application.h"
 #include "framework/headless/HeadlessDesktop.h"
 #include "framework/platform/FreeTypeFonts.h"
-#include "layouts/HotSpot.h"
+#include "layouts/Records.h"
 #include "screens/Guide.h"
 
 #include <gtest/gtest.h>
