@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 
 namespace grimveil::movesdoc {
 
@@ -30,6 +31,22 @@ namespace {
 
 bool is_ascii_alnum(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+// "&name;" or "&#123;" from `at`: what Markdown would read as one character.
+bool starts_reference(std::string_view text, std::size_t at) {
+    std::size_t i = at + 1;
+    if (i < text.size() && text[i] == '#') ++i;
+    const std::size_t first = i;
+    while (i < text.size() && is_ascii_alnum(text[i])) ++i;
+    return i > first && i < text.size() && text[i] == ';';
+}
+
+// Text joined from parts: one buffer, no temporaries in between.
+std::string cat(std::initializer_list<std::string_view> parts) {
+    std::string out;
+    for (std::string_view part : parts) out += part;
+    return out;
 }
 
 } // namespace
@@ -56,8 +73,7 @@ std::string markdown_text(std::string_view caption) {
             out.push_back('\\');
             break;
         case '&': // only where it would start a character reference
-            if (i + 1 < shown.size() && (is_ascii_alnum(shown[i + 1]) || shown[i + 1] == '#'))
-                out.push_back('\\');
+            if (starts_reference(shown, i)) out.push_back('\\');
             break;
         default:
             break;
@@ -112,14 +128,26 @@ std::vector<TableRow> table_rows(std::span<const content::MoveRow> rows) {
         std::string shown_name;
         if (!name.empty() && name.front() == '-') {
             name.remove_prefix(1);
-            shown_name = "- " + markdown_text(name);
+            shown_name = cat({ "- ", markdown_text(name) });
         } else if (row.input.empty() && !name.empty()) {
-            shown_name = "**" + markdown_text(name) + "**";
+            shown_name = cat({ "**", markdown_text(name), "**" });
         } else {
             shown_name = markdown_text(name);
         }
         out.push_back({ shown_name, markdown_text(row.input), markdown_text(row.note) });
     }
+    return out;
+}
+
+// " text |", or " |" for an empty cell.
+std::string cell(std::string_view text) {
+    return text.empty() ? std::string(" |") : cat({ " ", text, " |" });
+}
+
+std::string table_row(std::initializer_list<std::string_view> cells) {
+    std::string out = "|";
+    for (std::string_view text : cells) out += cell(text);
+    out += '\n';
     return out;
 }
 
@@ -129,11 +157,8 @@ std::string move_table(std::span<const content::MoveRow> rows) {
     bool notes = false;
     for (const TableRow& r : table) notes = notes || !r.note.empty();
     std::string out = notes ? "| Move | Input | Note |\n|---|---|---|\n" : "| Move | Input |\n|---|---|\n";
-    for (const TableRow& r : table) {
-        out += "| " + r.name + " | " + r.input + " |";
-        if (notes) out += " " + r.note + (r.note.empty() ? "|" : " |");
-        out += '\n';
-    }
+    for (const TableRow& r : table)
+        out += notes ? table_row({ r.name, r.input, r.note }) : table_row({ r.name, r.input });
     return out;
 }
 
@@ -167,13 +192,10 @@ std::vector<content::MoveList> move_lists_in_page_order() {
 
 std::string fighter_section(const content::MoveList& moves) {
     const std::string fighter = markdown_text(moves.fighter);
-    std::string out = "## " + fighter + "\n\n### Special moves\n\n" + move_table(moves.special);
-    out += "\n### " + markdown_text(content::kFinishingWord) + "\n\n";
-    if (lists_no_finishing(moves))
-        out += fighter + " has no " + finishing_word_lower() + ".\n";
-    else
-        out += move_table(moves.finishing);
-    return out;
+    return cat({ "## ", fighter, "\n\n### Special moves\n\n", move_table(moves.special), "\n### ",
+                 markdown_text(content::kFinishingWord), "\n\n",
+                 lists_no_finishing(moves) ? cat({ fighter, " has no ", finishing_word_lower(), ".\n" })
+                                           : move_table(moves.finishing) });
 }
 
 // --- The document
@@ -214,14 +236,14 @@ std::string reading_the_inputs() {
     for (std::string_view name : content::kStageFinishing)
         stages.push_back(markdown_text(without_colon(name)));
     const std::string word = finishing_word_lower();
-    return "## Reading the inputs\n\n"
-           "Steps are separated by commas; buttons joined by \"+\" are pressed together, and \"/\" offers "
-           "either of two buttons. Toward and Back point toward and away from the opponent. A held button "
-           "stays down through the steps after it until it is released. " +
-           joined(abbreviations) + " stand for " + joined(buttons) + ".\n\n" + joined(stages) +
-           ", the last two " + word + " of every fighter who has " + word + ", are the stage " + word +
-           ": each is done on the stage of its name, which a [stage code](#" +
-           anchor_of(page_title(layouts::kSecrets003Caption)) + ") chooses.\n";
+    return cat({ "## Reading the inputs\n\n"
+                 "Steps are separated by commas; buttons joined by \"+\" are pressed together, and \"/\" "
+                 "offers either of two buttons. Toward and Back point toward and away from the opponent. A "
+                 "held button stays down through the steps after it until it is released. ",
+                 joined(abbreviations), " stand for ", joined(buttons), ".\n\n", joined(stages),
+                 ", the last two ", word, " of every fighter who has ", word, ", are the stage ", word,
+                 ": each is done on the stage of its name, which a [stage code](#",
+                 anchor_of(page_title(layouts::kSecrets003Caption)), ") chooses.\n" });
 }
 
 std::string code_table(std::span<const std::string_view> rows) {
@@ -231,40 +253,39 @@ std::string code_table(std::span<const std::string_view> rows) {
         const std::string_view code =
             colon == std::string_view::npos ? std::string_view {} : row.substr(0, colon);
         const std::string_view effect = colon == std::string_view::npos ? row : row.substr(colon + 2);
-        out += "| " + markdown_text(code) + " | " + markdown_text(effect) + " |\n";
+        out += table_row({ markdown_text(code), markdown_text(effect) });
     }
     return out;
 }
 
 std::string secrets_and_codes() {
-    std::string out = "## " + std::string(kSecretsHeading) + "\n\n### " +
-                      markdown_text(page_title(layouts::kSecrets001Caption)) + "\n\n";
+    std::string out = cat({ "## ", kSecretsHeading, "\n\n### ",
+                            markdown_text(page_title(layouts::kSecrets001Caption)), "\n\n" });
     for (std::size_t i = 0; i < content::kSecretParagraphs.size(); ++i)
-        out += "**" + markdown_text(content::kSecretHeadings[i]) + ".** " +
-               markdown_text(content::kSecretParagraphs[i]) + "\n\n";
-    out += "### " + markdown_text(page_title(layouts::kSecrets002Caption)) + "\n\n" +
-           code_table(content::kMiscCodes);
-    out += "\n### " + markdown_text(page_title(layouts::kSecrets003Caption)) + "\n\n" +
-           code_table(content::kStageCodes);
+        out += cat({ "**", markdown_text(content::kSecretHeadings[i]), ".** ",
+                     markdown_text(content::kSecretParagraphs[i]), "\n\n" });
+    out += cat({ "### ", markdown_text(page_title(layouts::kSecrets002Caption)), "\n\n",
+                 code_table(content::kMiscCodes), "\n### ",
+                 markdown_text(page_title(layouts::kSecrets003Caption)), "\n\n",
+                 code_table(content::kStageCodes) });
     return out;
 }
 
 } // namespace
 
 std::string moves_document(std::span<const content::MoveList> pages) {
-    const std::string word = finishing_word_lower();
-    std::string out =
-        "<!-- Written by tools/movesdoc from the guide's content: run `make docs` after changing "
-        "it. -->\n\n# Interactive Grimveil: the move lists\n\n"
-        "Every fighter's special moves and " +
-        word + " (the game's finishing moves) as the guide's fighter pages list them, " +
-        "in the order of the pages, then the game's secrets and codes.\n\n## Contents\n\n";
+    std::string out = cat({ "<!-- Written by tools/movesdoc from the guide's content: run `make docs` after "
+                            "changing it. -->\n\n# Interactive Grimveil: the move lists\n\n"
+                            "Every fighter's special moves and ",
+                            finishing_word_lower(),
+                            " (the game's finishing moves) as the guide's fighter pages list them, in the "
+                            "order of the pages, then the game's secrets and codes.\n\n## Contents\n\n" });
     for (const content::MoveList& moves : pages)
-        out += "- [" + markdown_text(moves.fighter) + "](#" + anchor_of(shown_text(moves.fighter)) + ")\n";
-    out += "- [" + std::string(kSecretsHeading) + "](#" + anchor_of(kSecretsHeading) + ")\n\n";
-    out += reading_the_inputs();
-    for (const content::MoveList& moves : pages) out += "\n" + fighter_section(moves);
-    out += "\n" + secrets_and_codes();
+        out +=
+            cat({ "- [", markdown_text(moves.fighter), "](#", anchor_of(shown_text(moves.fighter)), ")\n" });
+    out += cat({ "- [", kSecretsHeading, "](#", anchor_of(kSecretsHeading), ")\n\n", reading_the_inputs() });
+    for (const content::MoveList& moves : pages) out += cat({ "\n", fighter_section(moves) });
+    out += cat({ "\n", secrets_and_codes() });
     return out;
 }
 
