@@ -1,6 +1,6 @@
 # The front door: `make run` and `make test` install what is missing, build
 # and go. Everything else is a step of those two.
-.PHONY: all deps build run test test-release test-asan snapshots bench assets format clean
+.PHONY: all deps build run test test-release test-asan snapshots bench assets docs format clean
 
 JOBS ?= 2
 WERROR ?= $(if $(CI),ON,OFF)
@@ -46,6 +46,10 @@ bench: build
 # Regenerates the artwork under assets/ with the generator in tools/artgen.
 assets: build
 	./build/tools/artgen/artgen assets
+
+# Rewrites docs/moves.md, the move lists as a document, from the guide's content.
+docs: build
+	./build/grimveil-moves-doc docs/moves.md
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

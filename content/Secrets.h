@@ -15,6 +15,12 @@ namespace grimveil::content {
 inline constexpr std::string_view kCheatNote = "[cheat menu must be enabled]";
 inline constexpr std::string_view kHiddenCharacter = "Skarn";
 
+// The words of the five heading pictures beside the paragraphs, for text
+// that cannot show the pictures.
+inline constexpr std::array<std::string_view, 5> kSecretHeadings {
+    "Cheat Menu", "Play as Grellix", "Play as Brudd", "Play as Brannox", "Play as Skarn",
+};
+
 inline constexpr std::array<std::string_view, 5> kSecretParagraphs {
     "On the game's title screen press Down, Up, Back, Back, Toward, Down, Up, Toward, Toward until a bell "
     "tolls. Then, in the options menu, hold High Punch, Low Kick and Block until the screen flickers red and "
