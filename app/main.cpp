@@ -15,7 +15,7 @@ int main() {
         return 1;
     }
     std::string error;
-    auto windows = gv::SdlWindowSystem::open(error);
+    auto windows = gv::SdlWindowSystem::open(error, grimveil::largest_artwork());
     if (!windows) {
         std::fprintf(
             stderr,

@@ -2,6 +2,7 @@
 
 #include "framework/EmbeddedFile.h"
 #include "framework/Font.h"
+#include "framework/Geometry.h"
 #include "framework/ScreenDefinition.h"
 
 #include <span>
@@ -15,6 +16,12 @@ gv::ScreenIndex start_screen();
 // The one check at start-up: the registry is sound and in ScreenId's order.
 // Empty when all is well.
 std::string check_registry();
+
+// The main menu's artwork was drawn for an 800 x 600 display: a desktop's
+// scale is kept small enough for it to fit.
+constexpr gv::Size largest_artwork() {
+    return { 800, 600 };
+}
 
 // What the program carries: its pictures, its fonts and the faces they stand in for.
 std::span<const gv::EmbeddedFile> embedded_assets();

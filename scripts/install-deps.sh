@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   libsdl2-dev libsdl2-image-dev libfreetype-dev
   libgtest-dev googletest
-  xvfb xdotool wmctrl openbox strace x11-utils
+  xvfb xdotool wmctrl openbox strace x11-utils x11-xserver-utils
   libx11-dev libxdamage-dev
   xfonts-terminus fonts-league-spartan fonts-liberation2 fonts-blankenburg
   # the artwork generator (a build tool; the program links none of it)

@@ -1,6 +1,7 @@
 // SdlWindowSystem: [setup], [windows] and the [event loop].
 #include "SdlWindowSystem.h"
 
+#include "DesktopScale.h"
 #include "X11Errors.h"
 
 #include "framework/CodePage1252.h"
@@ -18,7 +19,7 @@ namespace gv {
 
 // [setup]
 
-std::unique_ptr<SdlWindowSystem> SdlWindowSystem::open(std::string& error) {
+std::unique_ptr<SdlWindowSystem> SdlWindowSystem::open(std::string& error, Size largest_artwork) {
     // The GL path of the window framebuffer costs 100 ms at start and remaps
     // windows; the software one is all a picture-based guide needs.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -67,29 +68,42 @@ std::unique_ptr<SdlWindowSystem> SdlWindowSystem::open(std::string& error) {
     }
     // The X events SDL itself passes over: a window destroyed by another client.
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
-    return std::make_unique<SdlWindowSystem>(Key {});
+    auto system = std::make_unique<SdlWindowSystem>(Key {});
+    system->m_largest_artwork = largest_artwork;
+    return system;
 }
 
 SdlWindowSystem::~SdlWindowSystem() {
     SDL_Quit();
 }
 
-Size SdlWindowSystem::display_size() const {
+namespace {
+
+Size display_pixels() {
     SDL_Rect r {};
     if (SDL_GetDisplayBounds(0, &r) != 0) return { 800, 600 };
     return { r.w, r.h };
+}
+
+} // namespace
+
+Size SdlWindowSystem::display_size() const {
+    const Size d = display_pixels();
+    return { d.width / m_scale, d.height / m_scale };
 }
 
 // [windows]
 
 class SdlWindow final : public Window {
 public:
-    SdlWindow(SdlWindowSystem& system, SDL_Window* window, WindowEvents& events, int tag, Size size)
+    SdlWindow(SdlWindowSystem& system, SDL_Window* window, WindowEvents& events, int tag, Size size,
+              int scale)
         : m_system(system)
         , m_window(window)
         , m_events(events)
         , m_tag(tag)
-        , m_size(size) {
+        , m_size(size)
+        , m_scale(scale) {
         m_system.m_windows[SDL_GetWindowID(window)] = this;
         SDL_SysWMinfo info;
         SDL_VERSION(&info.version);
@@ -152,7 +166,7 @@ public:
             SDL_RestoreWindow(m_window);
             SDL_SetWindowPosition(m_window, bounds.x, bounds.y);
             SDL_SetWindowSize(m_window, bounds.w, bounds.h);
-            m_size = { bounds.w, bounds.h };
+            m_size = { bounds.w / m_scale, bounds.h / m_scale };
         } else if (SDL_GetWindowFlags(m_window) & SDL_WINDOW_MINIMIZED) {
             SDL_RestoreWindow(m_window);
         }
@@ -198,53 +212,108 @@ public:
     void present(const Bitmap& picture, std::span<const Rect> changed) override {
         SDL_Surface* surface = SDL_GetWindowSurface(m_window);
         if (!surface) return;
-        const Rect target = Rect { 0, 0, surface->w, surface->h }.intersected(picture.rect());
+        const int f = m_scale;
+        const Rect target = Rect { 0, 0, surface->w / f, surface->h / f }.intersected(picture.rect());
         std::vector<SDL_Rect> rects;
         for (Rect r : changed) {
             Rect d = r.intersected(target);
             if (d.empty()) continue;
-            SDL_ConvertPixels(d.width, d.height, SDL_PIXELFORMAT_RGB888, picture.row(d.y) + d.x,
-                              picture.width() * 4, surface->format->format,
-                              static_cast<unsigned char*>(surface->pixels) + d.y * surface->pitch +
-                                  d.x * surface->format->BytesPerPixel,
-                              surface->pitch);
-            rects.push_back({ d.x, d.y, d.width, d.height });
+            unsigned char* const origin = static_cast<unsigned char*>(surface->pixels) +
+                                          std::ptrdiff_t(d.y) * f * surface->pitch +
+                                          std::ptrdiff_t(d.x) * f * surface->format->BytesPerPixel;
+            if (f == 1) {
+                SDL_ConvertPixels(d.width, d.height, SDL_PIXELFORMAT_RGB888, picture.row(d.y) + d.x,
+                                  picture.width() * 4, surface->format->format, origin, surface->pitch);
+            } else {
+                // Each pixel becomes an f x f block: the row is widened once,
+                // converted into the first of its f rows and copied to the rest.
+                m_wide.resize(std::size_t(d.width) * f);
+                const int row_bytes = d.width * f * surface->format->BytesPerPixel;
+                for (int y = 0; y < d.height; ++y) {
+                    const Rgb* src = picture.row(d.y + y) + d.x;
+                    for (int x = 0; x < d.width; ++x)
+                        std::fill_n(m_wide.data() + std::size_t(x) * f, f, src[x]);
+                    unsigned char* first = origin + std::ptrdiff_t(y) * f * surface->pitch;
+                    SDL_ConvertPixels(d.width * f, 1, SDL_PIXELFORMAT_RGB888, m_wide.data(), d.width * f * 4,
+                                      surface->format->format, first, surface->pitch);
+                    for (int k = 1; k < f; ++k)
+                        std::memcpy(first + std::ptrdiff_t(k) * surface->pitch, first, row_bytes);
+                }
+            }
+            rects.push_back({ d.x * f, d.y * f, d.width * f, d.height * f });
         }
         if (!rects.empty()) SDL_UpdateWindowSurfaceRects(m_window, rects.data(), int(rects.size()));
     }
 
+    // Display pixels to the program's.
+    Point to_model(int x, int y) const { return { x / m_scale, y / m_scale }; }
+    void set_display_size(int w, int h) { m_size = { w / m_scale, h / m_scale }; }
     WindowEvents& events() const { return m_events; }
     int tag() const { return m_tag; }
-    void set_size(Size s) { m_size = s; }
 
 private:
     SdlWindowSystem& m_system;
     SDL_Window* m_window;
     WindowEvents& m_events;
     int m_tag;
-    Size m_size;
+    Size m_size; // the program's pixels
+    int m_scale;
+    std::vector<Rgb> m_wide; // one widened row, for a scaled present
     Display* m_display { nullptr };
     unsigned long m_xwindow { 0 };
     bool m_gone { false };
 };
 
+namespace {
+
+// The desktop's factor, read once the first window gives us its X display.
+int read_scale(SDL_Window* window, Size largest_artwork) {
+    const char* gdk = std::getenv("GDK_SCALE");
+    std::optional<double> dpi;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11)
+        if (const char* resources = XResourceManagerString(info.info.x11.display)) dpi = xft_dpi(resources);
+    return desktop_scale(gdk ? gdk : "", dpi, display_pixels(), largest_artwork);
+}
+
+} // namespace
+
 std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted, WindowEvents& events) {
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
     if (!wanted.show_in_taskbar) flags |= SDL_WINDOW_SKIP_TASKBAR;
-    // SDL centres a window whose place is left undefined; the window system's
-    // default place for a new window is the cascade, so say it.
-    int x = int(SDL_WINDOWPOS_CENTERED), y = int(SDL_WINDOWPOS_CENTERED);
-    if (wanted.start_position == StartPosition::WindowsDefault) {
-        const Point at = cascade_place(display_size(), wanted.client_size, m_default_places++);
-        x = at.x;
-        y = at.y;
-    }
-    SDL_Window* window = SDL_CreateWindow(cp1252_to_utf8(wanted.title).c_str(), x, y,
-                                          wanted.client_size.width, wanted.client_size.height, flags);
+    // In display pixels. SDL centres a window whose place is left undefined;
+    // the window system's default place for a new window is the cascade, so say it.
+    auto place = [&](int f) {
+        SDL_Rect r { int(SDL_WINDOWPOS_CENTERED), int(SDL_WINDOWPOS_CENTERED), wanted.client_size.width * f,
+                     wanted.client_size.height * f };
+        if (wanted.start_position == StartPosition::WindowsDefault) {
+            const Point at = cascade_place(display_pixels(), { r.w, r.h }, m_default_places);
+            r.x = at.x;
+            r.y = at.y;
+        } else if (SDL_Rect bounds {}; f > 1 && SDL_GetDisplayBounds(0, &bounds) == 0) {
+            r.x = bounds.x + (bounds.w - r.w) / 2;
+            r.y = bounds.y + (bounds.h - r.h) / 2;
+        }
+        return r;
+    };
+    SDL_Rect at = place(m_scale);
+    SDL_Window* window =
+        SDL_CreateWindow(cp1252_to_utf8(wanted.title).c_str(), at.x, at.y, at.w, at.h, flags);
     if (!window) {
         m_last_error = SDL_GetError();
         return nullptr;
     }
+    if (!m_scale_known) {
+        m_scale_known = true;
+        m_scale = read_scale(window, m_largest_artwork);
+        if (m_scale != 1) {
+            at = place(m_scale);
+            SDL_SetWindowSize(window, at.w, at.h);
+            SDL_SetWindowPosition(window, at.x, at.y);
+        }
+    }
+    if (wanted.start_position == StartPosition::WindowsDefault) ++m_default_places;
     if (wanted.icon && !wanted.icon->argb.empty()) {
         SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
             const_cast<std::uint32_t*>(wanted.icon->argb.data()), wanted.icon->width, wanted.icon->height, 32,
@@ -254,7 +323,7 @@ std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted,
             SDL_FreeSurface(icon);
         }
     }
-    return std::make_unique<SdlWindow>(*this, window, events, wanted.tag, wanted.client_size);
+    return std::make_unique<SdlWindow>(*this, window, events, wanted.tag, wanted.client_size, m_scale);
 }
 
 // [event loop]
@@ -279,12 +348,12 @@ void SdlWindowSystem::dispatch(const SDL_Event& e) {
         break;
     case SDL_MOUSEMOTION:
         if (SdlWindow* w = window_of(e.motion.windowID))
-            w->events().window_mouse_move(w->tag(), { e.motion.x, e.motion.y });
+            w->events().window_mouse_move(w->tag(), w->to_model(e.motion.x, e.motion.y));
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         if (SdlWindow* w = window_of(e.button.windowID))
-            w->events().window_mouse_button(w->tag(), { e.button.x, e.button.y },
+            w->events().window_mouse_button(w->tag(), w->to_model(e.button.x, e.button.y),
                                             e.button.button == SDL_BUTTON_LEFT ? MouseButton::Primary
                                                                                : MouseButton::Other,
                                             e.type == SDL_MOUSEBUTTONDOWN);
@@ -306,8 +375,8 @@ void SdlWindowSystem::dispatch(const SDL_Event& e) {
             w->events().window_exposed(w->tag());
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
-            w->set_size({ e.window.data1, e.window.data2 });
-            w->events().window_resized(w->tag(), { e.window.data1, e.window.data2 });
+            w->set_display_size(e.window.data1, e.window.data2);
+            w->events().window_resized(w->tag(), w->client_size());
             break;
         default:
             break;

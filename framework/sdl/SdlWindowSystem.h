@@ -23,11 +23,17 @@ public:
     // Made only by open(), once SDL has started.
     explicit SdlWindowSystem(Key) {}
     // Null, with the reason in `error`, when there is no display to open.
-    static std::unique_ptr<SdlWindowSystem> open(std::string& error);
+    // On a desktop that scales programs, every window is enlarged by the
+    // desktop's whole-number factor, kept small enough for `largest_artwork`
+    // to fit the display.
+    static std::unique_ptr<SdlWindowSystem> open(std::string& error, Size largest_artwork = {});
     ~SdlWindowSystem() override;
 
     std::unique_ptr<Window> create_window(const WindowSpec&, WindowEvents&) override;
+    // In the program's pixels: the display's divided by the scale.
     Size display_size() const override;
+    // Display pixels per program pixel; 1 until the first window is made.
+    int scale() const { return m_scale; }
     std::string last_error() const override { return m_last_error; }
 
     WaitResult wait(std::optional<std::int64_t> timeout_ms) override;
@@ -40,6 +46,9 @@ private:
     std::vector<SdlWindow*> m_stack;               // shown windows, the last raised last
     std::string m_last_error;
     int m_default_places { 0 }; // new windows placed by the cascade so far
+    Size m_largest_artwork;
+    int m_scale { 1 };
+    bool m_scale_known { false }; // read from the desktop with the first window
 };
 
 } // namespace gv

@@ -26,9 +26,11 @@ poll() {
   done
 }
 
-# Starts Xvfb on a free display of 1024 x 768 and exports DISPLAY.
+# Starts Xvfb on a free display, 1024 x 768 unless told, and exports DISPLAY.
+# It keeps what clients set on the root window (resources) when the last
+# of them goes.
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   pids+=($!)
   poll 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   export DISPLAY=":$(head -n1 "$work/display")"
