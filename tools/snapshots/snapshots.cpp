@@ -1,6 +1,9 @@
 // Renders every screen of the guide through the headless window layer into
 // <dir>/<Screen>.png, as each looks when opened; the start-up screen once it
 // has written its whole word.
+//   grimveil-snapshots [--scale N] [dir]
+// --scale writes each picture N times its size, every pixel an N x N block,
+// as a desktop that scales by N shows it.
 #include "framework/Application.h"
 #include "framework/AssetStore.h"
 #include "framework/headless/HeadlessDesktop.h"
@@ -11,9 +14,11 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -27,10 +32,38 @@ bool save_png(const gv::Bitmap& picture, const std::string& path) {
     return ok;
 }
 
+gv::Bitmap enlarged(const gv::Bitmap& picture, int f) {
+    gv::Bitmap out(picture.width() * f, picture.height() * f);
+    for (int y = 0; y < out.height(); ++y) {
+        const gv::Rgb* src = picture.row(y / f);
+        gv::Rgb* dst = out.row(y);
+        for (int x = 0; x < out.width(); ++x) dst[x] = src[x / f];
+    }
+    return out;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::filesystem::path dir = argc > 1 ? argv[1] : "build/snapshots";
+    std::filesystem::path dir = "build/snapshots";
+    int scale = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--scale" && i + 1 < argc) {
+            const std::string_view value = argv[++i];
+            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), scale);
+            if (error != std::errc {} || end != value.data() + value.size() || scale < 1 || scale > 8) {
+                std::fprintf(stderr, "snapshots: --scale takes a whole number from 1 to 8, not %s\n",
+                             argv[i]);
+                return 2;
+            }
+        } else if (!arg.starts_with("-")) {
+            dir = arg;
+        } else {
+            std::fprintf(stderr, "usage: grimveil-snapshots [--scale N] [dir]\n");
+            return 2;
+        }
+    }
     std::filesystem::create_directories(dir);
     if (std::string problem = grimveil::check_registry(); !problem.empty()) {
         std::fprintf(stderr, "snapshots: %s\n", problem.c_str());
@@ -61,7 +94,7 @@ int main(int argc, char** argv) {
             continue;
         }
         const std::string path = (dir / (name + ".png")).string();
-        if (!save_png(screen->surface(), path)) {
+        if (!save_png(scale == 1 ? screen->surface() : enlarged(screen->surface(), scale), path)) {
             std::fprintf(stderr, "snapshots: cannot write %s: %s\n", path.c_str(), SDL_GetError());
             ++failures;
             continue;
