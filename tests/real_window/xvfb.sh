@@ -30,10 +30,13 @@ poll() {
 # It keeps what clients set on the root window (resources) when the last
 # of them goes.
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+  # A file of its own each time: a second server must not be read off the first's.
+  local number
+  number=$(mktemp -p "$work" display.XXXXXX)
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$number" 2>"$work/xvfb.log" &
   pids+=($!)
-  poll 20 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-  export DISPLAY=":$(head -n1 "$work/display")"
+  poll 20 test -s "$number" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  export DISPLAY=":$(head -n1 "$number")"
 }
 
 # The id of the visible window whose title matches a regular expression.
