@@ -5,7 +5,7 @@
 # the minimise walk and the exit entry. Sourced after xvfb.sh has started the display.
 #   tour <seconds allowed for each step>
 # Every step waits for what it opened or closed, so a slow program (valgrind
-# runs it some 30 times slower) is followed, not outrun.
+# runs it many times slower) is followed, not outrun.
 
 main_title="Interactive Grimveil v2"
 grid_title='\[ Grimveil Interactive: Selection Screen \] - \[ version 1\.0\.0 \]'
