@@ -52,7 +52,8 @@ pass "memcheck: a tour of every kind of screen and its exit, clean"
 # wait for, a path of its own through the program's unloading. SDL itself
 # reads an uninitialised reply there (see valgrind.supp).
 memcheck destroyed --suppressions="$here/valgrind.supp"
-poll 60 has_window "$main_title" || fail "no main menu: $(cat "$work/guide.err"; tail -20 "$work/valgrind.destroyed")"
+poll 60 has_window "$main_title" \
+  || fail "no main menu (running: $(kill -0 "$app_pid" 2>/dev/null && echo yes || echo no)): $(cat "$work/guide.err"; tail -20 "$work/valgrind.destroyed")"
 xdotool mousemove 78 238 click 1
 poll 60 has_window "$grid_title" || fail "no selection grid"
 poll 60 gone 'Loading\.\.\.Please Wait' || fail "the loading notice stayed"
