@@ -2,7 +2,8 @@
 # watch the whole program from outside (under strace, under valgrind): the
 # splash hands over, the grid comes through the notice, a fighter page, the
 # three secrets pages by both arrows, the contact, links and credits pages,
-# the minimise walk and the exit entry. Sourced after xvfb.sh has started the display.
+# the minimise walk and the exit entry. Sourced once xvfb.sh has started the
+# display.
 #   tour <seconds allowed for each step>
 # Every step waits for what it opened or closed, so a slow program (valgrind
 # runs it many times slower) is followed, not outrun.
