@@ -14,9 +14,10 @@ packages=(
   xfonts-terminus fonts-league-spartan fonts-liberation2 fonts-blankenburg
   # the artwork generator (a build tool; the program links none of it)
   libcairo2-dev libjpeg62-turbo-dev libgif-dev fonts-dejavu-core fonts-dejavu-extra
-  # the Debian package (dpkg-shlibdeps finds its runtime dependencies) and
-  # the checks of the installed desktop entry and metainfo
-  dpkg-dev desktop-file-utils appstream
+  # the Debian package (dpkg-shlibdeps finds its runtime dependencies; CPack
+  # runs file on the program first) and the checks of the installed desktop
+  # entry and metainfo
+  dpkg-dev file desktop-file-utils appstream
 )
 if [[ ${1:-} == --format ]]; then
   packages=(clang-format)
@@ -45,3 +46,7 @@ echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+# fontconfig's trigger does not always run for fonts set up after fontconfig
+# in the same run: the window manager of the tests then scans those fonts at
+# its first start, longer than the tests wait for a window.
+if command -v fc-cache >/dev/null; then "${sudo[@]}" fc-cache; fi
