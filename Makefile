@@ -1,18 +1,28 @@
-# The front door: `make run` and `make test` install what is missing, build
-# and go. Everything else is a step of those two.
-.PHONY: all deps build run test test-release test-asan snapshots bench assets docs format clean
+# Every target installs what is missing first, then builds and goes. On a
+# machine without make, ./make.sh <target> installs make too and comes here.
+.PHONY: all deps build run test test-release test-asan snapshots gallery bench assets package docs format clean FORCE
 
 JOBS ?= 2
 WERROR ?= $(if $(CI),ON,OFF)
 CMAKE_FLAGS = -DGRIMVEIL_WERROR=$(WERROR)
+RELEASE_OPTIONS = -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+ASAN_OPTIONS_CMAKE = -DCMAKE_BUILD_TYPE=Debug -DGRIMVEIL_SANITIZE=ON $(CMAKE_FLAGS)
 
 all: build
 
 deps:
 	@bash scripts/install-deps.sh
 
-build/CMakeCache.txt: | deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+# A build folder is configured again whenever the options it was configured
+# with change (WERROR=ON, CI=true): each folder keeps them in a file that is
+# rewritten only when they differ.
+build/options: FORCE
+	@mkdir -p build
+	@echo '$(RELEASE_OPTIONS)' | cmp -s - $@ || echo '$(RELEASE_OPTIONS)' >$@
+
+build/CMakeCache.txt: build/options | deps
+	cmake -S . -B build $(RELEASE_OPTIONS)
+	@touch $@
 
 build: deps build/CMakeCache.txt
 	cmake --build build -j $(JOBS)
@@ -25,8 +35,13 @@ run:
 	@$(MAKE) --no-print-directory build
 	./build/grimveil-guide
 
-build-asan/CMakeCache.txt: | deps
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DGRIMVEIL_SANITIZE=ON $(CMAKE_FLAGS)
+build-asan/options: FORCE
+	@mkdir -p build-asan
+	@echo '$(ASAN_OPTIONS_CMAKE)' | cmp -s - $@ || echo '$(ASAN_OPTIONS_CMAKE)' >$@
+
+build-asan/CMakeCache.txt: build-asan/options | deps
+	cmake -S . -B build-asan $(ASAN_OPTIONS_CMAKE)
+	@touch $@
 
 test-release: build
 	ctest --test-dir build --output-on-failure -j $(JOBS)
@@ -37,8 +52,16 @@ test-asan: deps build-asan/CMakeCache.txt
 
 test: test-release test-asan
 
+# SCALE=N draws every pixel as an N x N block, as a desktop scaled by N shows it.
+SCALE ?= 1
 snapshots: build
-	./build/grimveil-snapshots build/snapshots
+	./build/grimveil-snapshots --scale $(SCALE) build/snapshots
+
+# The README's gallery: every screen as `make snapshots` draws it.
+gallery: snapshots
+	rm -rf docs/gallery
+	mkdir -p docs/gallery
+	cp build/snapshots/*.png docs/gallery/
 
 bench: build
 	bash bench/run.sh build
@@ -51,7 +74,12 @@ assets: build
 docs: build
 	./build/grimveil-moves-doc docs/moves.md
 
+# build/grimveil-guide_<version>_<arch>.deb
+package: build
+	cd build && cpack -G DEB
+
 format:
+	@bash scripts/install-deps.sh --format
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:

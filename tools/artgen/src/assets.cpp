@@ -15,6 +15,8 @@ const char* extension(Format f) {
         return "bmp";
     case Format::Ico:
         return "ico";
+    case Format::Png:
+        return "png";
     }
     return "";
 }
@@ -29,6 +31,8 @@ const char* formatName(Format f) {
         return "BMP";
     case Format::Ico:
         return "ICO";
+    case Format::Png:
+        return "PNG";
     }
     return "";
 }
@@ -60,6 +64,14 @@ Asset bmpAsset(std::string name, int width, int height, std::function<Image()> d
                 const Image img = draw();
                 checkSize(name, img.width, img.height, width, height);
                 return encodeBmp24(img);
+            } };
+}
+
+Asset pngAsset(std::string name, int width, int height, std::function<Image()> draw) {
+    return { name, Format::Png, width, height, [=] {
+                const Image img = draw();
+                checkSize(name, img.width, img.height, width, height);
+                return encodePng(img);
             } };
 }
 

@@ -10,7 +10,7 @@
 
 namespace artgen {
 
-enum class Format { Jpeg, Gif, Bmp, Ico };
+enum class Format { Jpeg, Gif, Bmp, Ico, Png };
 
 const char* extension(Format f);
 const char* formatName(Format f);
@@ -25,11 +25,16 @@ struct Asset {
 
 using AssetList = std::vector<Asset>;
 
+// The installed program's icon, in pixels; the build installs one file of each.
+inline constexpr int kDesktopIconSizes[] = { 16, 32, 48, 64, 128, 256 };
+
 // Wrappers check that the drawing has the declared size before encoding it.
 Asset jpegAsset(std::string name, int width, int height, std::function<Image()> draw);
 Asset gifAsset(std::string name, int width, int height, std::function<IndexedImage()> draw);
 // Uncompressed 24-bit BMP, bottom-up, BI_RGB.
 Asset bmpAsset(std::string name, int width, int height, std::function<Image()> draw);
+// RGBA PNG with its alpha kept: the desktop's icons.
+Asset pngAsset(std::string name, int width, int height, std::function<Image()> draw);
 Asset icoAsset(std::string name, int width, int height, std::function<std::vector<IconEntry>()> draw);
 
 // One registration function per screen group; add new groups to allAssets().

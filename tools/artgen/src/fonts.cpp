@@ -1,70 +1,19 @@
 #include "fonts.h"
 
-#include <algorithm>
 #include <cairo-ft.h>
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
-#include <cctype>
+#include <cstdio>
+#include <gif_lib.h>
+#include <jpeglib.h>
 #include <map>
+#include <pixman.h>
 #include <stdexcept>
+#include <string>
+#include <zlib.h>
 
 namespace artgen {
 namespace {
-
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
-struct Candidate {
-    std::string file;
-    int index = 0;
-    int score = 0;
-};
-
-// Some fonts register odd family names (a version suffix, for instance), and
-// fontconfig's matcher then silently substitutes DejaVu. Scanning the installed
-// list by prefix finds them and lets us fail loudly when a font is missing.
-Candidate findFontFile(const Font& font) {
-    FcInit();
-    FcPattern* pat = FcPatternCreate();
-    FcObjectSet* os = FcObjectSetBuild(FC_FAMILY, FC_STYLE, FC_FILE, FC_INDEX, nullptr);
-    FcFontSet* set = FcFontList(nullptr, pat, os);
-    const std::string wantFamily = lower(font.family);
-    const std::string wantStyle = lower(font.style);
-    Candidate best;
-    for (int i = 0; set && i < set->nfont; ++i) {
-        FcPattern* p = set->fonts[i];
-        int familyScore = 0;
-        FcChar8* s = nullptr;
-        for (int k = 0; FcPatternGetString(p, FC_FAMILY, k, &s) == FcResultMatch; ++k) {
-            const std::string fam = lower(reinterpret_cast<const char*>(s));
-            if (fam == wantFamily)
-                familyScore = std::max(familyScore, 2);
-            else if (fam.rfind(wantFamily, 0) == 0)
-                familyScore = std::max(familyScore, 1);
-        }
-        if (familyScore == 0) continue;
-        int styleScore = 0;
-        for (int k = 0; FcPatternGetString(p, FC_STYLE, k, &s) == FcResultMatch; ++k)
-            if (lower(reinterpret_cast<const char*>(s)) == wantStyle) styleScore = 4;
-        FcChar8* file = nullptr;
-        int index = 0;
-        if (FcPatternGetString(p, FC_FILE, 0, &file) != FcResultMatch) continue;
-        FcPatternGetInteger(p, FC_INDEX, 0, &index);
-        const int score = familyScore + styleScore;
-        const std::string path = reinterpret_cast<const char*>(file);
-        // Ties go to the lexically smallest path so the choice never depends on list order.
-        if (score > best.score || (score == best.score && path < best.file)) best = { path, index, score };
-    }
-    if (set) FcFontSetDestroy(set);
-    FcObjectSetDestroy(os);
-    FcPatternDestroy(pat);
-    if (best.score == 0) throw std::runtime_error("font not installed: " + font.family + " " + font.style);
-    return best;
-}
 
 FT_Library library() {
     static FT_Library lib = [] {
@@ -78,16 +27,29 @@ FT_Library library() {
 } // namespace
 
 cairo_font_face_t* fontFace(const Font& font) {
-    static std::map<std::string, cairo_font_face_t*> cache;
-    const std::string key = font.family + "\n" + font.style;
-    if (auto it = cache.find(key); it != cache.end()) return it->second;
-    const Candidate c = findFontFile(font);
+    static std::map<std::string_view, cairo_font_face_t*> cache;
+    if (auto it = cache.find(font.file); it != cache.end()) return it->second;
+    const std::string file(font.file);
     FT_Face face = nullptr;
-    if (FT_New_Face(library(), c.file.c_str(), c.index, &face) != 0)
-        throw std::runtime_error("cannot open font file " + c.file);
+    if (FT_New_Face(library(), file.c_str(), 0, &face) != 0)
+        throw std::runtime_error("cannot open font file " + file + " (Debian package " +
+                                 std::string(font.package) + ")");
     cairo_font_face_t* cf = cairo_ft_font_face_create_for_ft_face(face, 0);
-    cache[key] = cf;
+    cache[font.file] = cf;
     return cf;
+}
+
+void printLibraryVersions() {
+    FT_Int major = 0, minor = 0, patch = 0;
+    FT_Library_Version(library(), &major, &minor, &patch);
+    std::printf("cairo %s\n", cairo_version_string());
+    std::printf("pixman %s\n", pixman_version_string());
+    std::printf("freetype %d.%d.%d\n", major, minor, patch);
+    std::printf("libjpeg-turbo %d (built against), libjpeg API %d\n", LIBJPEG_TURBO_VERSION_NUMBER,
+                JPEG_LIB_VERSION);
+    std::printf("giflib %d.%d.%d (built against)\n", GIFLIB_MAJOR, GIFLIB_MINOR, GIFLIB_RELEASE);
+    std::printf("zlib %s\n", zlibVersion());
+    for (const Font& f : fonts::all) std::printf("font %s (%s)\n", f.file.data(), f.package.data());
 }
 
 } // namespace artgen

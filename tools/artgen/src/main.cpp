@@ -1,8 +1,10 @@
 // artgen: draws the guide's artwork and writes it as <AssetName>.<ext> files.
 //   artgen <output-dir>   write every asset
 //   artgen --list         print the catalogue without drawing
+//   artgen --versions     print the versions of the libraries and the font files used
 
 #include "assets.h"
+#include "fonts.h"
 
 #include <cstdio>
 #include <exception>
@@ -13,12 +15,16 @@
 int main(int argc, char** argv) {
     using namespace artgen;
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output-dir> | --list\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <output-dir> | --list | --versions\n", argv[0]);
         return 2;
     }
     try {
-        const AssetList assets = allAssets();
         const std::string arg = argv[1];
+        if (arg == "--versions") {
+            printLibraryVersions();
+            return 0;
+        }
+        const AssetList assets = allAssets();
         if (arg == "--list") {
             for (const Asset& a : assets)
                 std::printf("%-28s %-4s %4d x %-4d\n", (a.name + "." + extension(a.format)).c_str(),

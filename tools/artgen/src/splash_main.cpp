@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace artgen {
 namespace {
@@ -158,12 +159,18 @@ void drawMedallion(Canvas& c, double cx, double cy, double r) {
     }
 }
 
-std::vector<IconEntry> mainIcon() {
-    Canvas c(32, 32);
+// The window icon's design, drawn on a 32-unit grid and scaled to size.
+Image mainIconImage(int size) {
+    Canvas c(size, size);
+    cairo_scale(c.cr(), size / 32.0, size / 32.0);
     drawMedallion(c, 16, 12.5, 10.5);
     c.metallicText(fonts::spartanBlack, 10, "GRIM", { 1, 24, 30, 8 }, HAlign::Center, style::gold,
                    rgb(60, 20, 0), 0.6);
-    return { maskedIcon(c.toImage(), 8) };
+    return c.toImage();
+}
+
+std::vector<IconEntry> mainIcon() {
+    return { maskedIcon(mainIconImage(32), 8) };
 }
 
 Image title() {
@@ -442,6 +449,10 @@ void addSplashMainAssets(AssetList& list) {
     const Rgb8 orange { 255, 108, 22 }, slate { 114, 123, 182 }, darkRed { 180, 0, 3 };
     list.push_back(jpegAsset("splashBDD_Background", 584, 264, splashBackground));
     list.push_back(icoAsset("Main001_Icon", 32, 32, mainIcon));
+    // The desktop's icon for the installed program, at the hicolor theme's sizes.
+    for (int size : kDesktopIconSizes)
+        list.push_back(pngAsset("DesktopIcon_" + std::to_string(size), size, size,
+                                [size] { return mainIconImage(size); }));
     list.push_back(jpegAsset("Main001_Title001", 347, 94, title));
     list.push_back(jpegAsset("Main001_Top", 141, 195, makerTop));
     list.push_back(jpegAsset("Main001_Skull01", 100, 113, skull));

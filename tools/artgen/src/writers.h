@@ -17,6 +17,10 @@ Bytes encodeJpeg(const Image& img);
 // decoder uses, so a picture stored twice (JPEG and BMP) comes out identical.
 Image decodeJpeg(const Bytes& jpeg);
 
+// PNG, 8-bit RGBA, no ancillary chunks (no time, no gamma): the same pixels
+// give the same bytes.
+Bytes encodePng(const Image& img);
+
 // GIF 89a, one frame, global colour table padded to 256 entries, no extensions.
 Bytes encodeGif(const IndexedImage& img);
 
