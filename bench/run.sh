@@ -38,4 +38,14 @@ awk '/VmRSS/ { printf "resident memory with the main menu shown: %.1f MB\n", $2 
 kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
 printf 'binary size: %s bytes (%s stripped)\n' "$(stat -c %s "$guide")" "$(strip -o "$work/stripped" "$guide" && stat -c %s "$work/stripped")"
 
+# A full present on a desktop scaled by 2 against one at 1, alternately.
+start_xvfb 2048x1536
+for _ in 1 2 3; do
+  GDK_SCALE=1 "$build/present"
+  GDK_SCALE=2 "$build/present"
+done | tee "$work/presents"
+present_median() { grep "^scale $1:" "$work/presents" | awk '{ print $(NF - 1) }' | sort -n | sed -n 2p; }
+awk -v one="$(present_median 1)" -v two="$(present_median 2)" \
+  'BEGIN { printf "full present of 800 x 600 at scale 2 against scale 1: %.3f ms against %.3f ms, %.2f x (aim: under 4 x)\n", two, one, two / one }'
+
 "$build/grimveil-bench"
