@@ -7,8 +7,9 @@
 // one run of the guide / figures.
 #include "framework/Application.h"
 #include "framework/AssetStore.h"
-#include "framework/FreeTypeFonts.h"
 #include "framework/headless/HeadlessDesktop.h"
+#include "framework/platform/FreeTypeFonts.h"
+#include "framework/platform/SdlImageDecoder.h"
 #include "screens/Guide.h"
 #include "screens/ScreenId.h"
 
@@ -71,7 +72,8 @@ struct Places {
 std::optional<Places> find_places(gv::Size display) {
     gv::VirtualClock clock;
     gv::HeadlessDesktop desktop(display);
-    gv::AssetStore assets(grimveil::embedded_assets());
+    gv::SdlImageDecoder decoder;
+    gv::AssetStore assets(grimveil::embedded_assets(), decoder);
     gv::FreeTypeFonts fonts(grimveil::embedded_fonts(), grimveil::font_substitutes());
     gv::Application app(grimveil::registry(), { desktop, assets, fonts, clock });
     const auto splash = grimveil::index_of(ScreenId::splashBDD), menu = grimveil::index_of(ScreenId::Main001),
