@@ -32,10 +32,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     Ignored events;
-    gv::WindowSpec spec;
-    spec.title = "present";
-    spec.client_size = { 800, 600 };
-    auto window = windows->create_window(spec, events);
+    gv::WindowSpec wanted;
+    wanted.title = "present";
+    wanted.client_size = { 800, 600 };
+    auto window = windows->create_window(wanted, events);
     if (!window) return 1;
     window->show(gv::WindowState::Normal);
     gv::Bitmap picture(800, 600);

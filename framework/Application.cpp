@@ -73,6 +73,7 @@ Status Application::load(ScreenIndex i) {
 
     m_screens[i] = std::move(screen);
     ++m_loaded_count;
+    m_preparation_pending = true;
     if (const Handler* on_load = m_screens[i]->handler_for(kForm, Event::Load)) run_handler(i, *on_load);
     return Status::ok();
 }
@@ -109,6 +110,7 @@ void Application::unload(ScreenIndex i) {
     if (!m_screens[i]) return;
     m_screens[i].reset();
     --m_loaded_count;
+    m_preparation_pending = true;
 }
 
 // [handlers]
@@ -243,7 +245,7 @@ int Application::run() {
         if (auto due = next_timer_deadline())
             timeout = std::max<std::int64_t>(0, *due - m_platform.clock.now_ms());
         WaitResult waited;
-        if (!timeout || *timeout >= kPreparationRoom) {
+        if (m_preparation_pending && (!timeout || *timeout >= kPreparationRoom)) {
             // Input first, then one piece of preparation, then look again.
             waited = m_platform.windows.wait(0);
             if (waited == WaitResult::TimedOut && prepare_ahead()) continue;
@@ -309,6 +311,8 @@ bool Application::prepare_ahead() {
             }
         }
     }
+    // Nothing more until the loaded screens change.
+    m_preparation_pending = false;
     return false;
 }
 

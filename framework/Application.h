@@ -88,9 +88,10 @@ private:
     int m_running_handlers { 0 };
     std::uint64_t m_timer_sequence { 0 };
     std::function<void(std::string_view)> m_report;
-    std::vector<bool> m_prepared;       // by screen: everything its load needs is ready
-    std::size_t m_preparing { 0 };      // the screen being prepared
-    std::size_t m_prepare_cursor { 0 }; // the next of its needs
+    std::vector<bool> m_prepared;        // by screen: everything its load needs is ready
+    bool m_preparation_pending { true }; // until a look finds nothing left to prepare
+    std::size_t m_preparing { 0 };       // the screen being prepared
+    std::size_t m_prepare_cursor { 0 };  // the next of its needs
 };
 
 } // namespace gv

@@ -14,11 +14,7 @@ app_pid=$!
 pids+=("$app_pid")
 poll 20 has_window "Interactive Grimveil v2" || fail "no main menu: $(program_report "$app_pid")"
 kill "$xvfb_pid"
-for _ in $(seq 1 200); do
-  kill -0 "$app_pid" 2>/dev/null || break
-  sleep 0.05
-done
-kill -0 "$app_pid" 2>/dev/null && fail "still running 10 s after the display ended"
+await_end "$app_pid" 10 || fail "still running 10 s after the display ended"
 status=0
 wait "$app_pid" || status=$?
 ((status != 0)) || fail "status 0 after losing the display"

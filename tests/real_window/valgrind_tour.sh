@@ -29,11 +29,7 @@ memcheck() {
 # shows valgrind's report unless the status is 0.
 ends_clean() {
   local status=0
-  for _ in $(seq 1 1200); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.05
-  done
-  kill -0 "$app_pid" 2>/dev/null && fail "$1: still running 60 s after its end"
+  await_end "$app_pid" 60 || fail "$1: still running 60 s after its end"
   wait "$app_pid" || status=$?
   if ((status != 0)); then
     cat "$work/valgrind.$1" >&2

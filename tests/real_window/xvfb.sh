@@ -49,14 +49,20 @@ geometry() {
   echo "$X $Y $WIDTH $HEIGHT"
 }
 
+# await_end <pid> <seconds>: waits for a process to end; fails unless it did.
+await_end() {
+  local pid=$1 _
+  for _ in $(seq 1 $(($2 * 20))); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 0.05
+  done
+  ! kill -0 "$pid" 2>/dev/null
+}
+
 # Waits up to 10 s for a process to end and fails unless its status is 0.
 ends_with_status_0() {
   local pid=$1 status=0
-  for _ in $(seq 1 200); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.05
-  done
-  kill -0 "$pid" 2>/dev/null && fail "still running"
+  await_end "$pid" 10 || fail "still running"
   wait "$pid" || status=$?
   ((status == 0)) || fail "exit status $status: $(cat "$work/guide.err" 2>/dev/null)"
 }
