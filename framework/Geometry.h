@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <span>
 
 namespace gv {
 
@@ -53,5 +54,25 @@ struct Rect {
 
     friend bool operator==(Rect, Rect) = default;
 };
+
+// Calls `f` with rectangles that together cover exactly the part of `r`
+// outside every one of `holes`, none of them overlapping: painting skips
+// what opaque controls above will cover anyway.
+template <typename F> void for_each_uncovered(Rect r, std::span<const Rect> holes, F&& f) {
+    for (std::size_t i = 0; i < holes.size(); ++i) {
+        const Rect h = r.intersected(holes[i]);
+        if (h.empty()) continue;
+        const auto rest = holes.subspan(i + 1);
+        // Above and below the hole across the full width, then its two sides.
+        if (h.y > r.y) for_each_uncovered(Rect { r.x, r.y, r.width, h.y - r.y }, rest, f);
+        if (h.bottom() < r.bottom())
+            for_each_uncovered(Rect { r.x, h.bottom(), r.width, r.bottom() - h.bottom() }, rest, f);
+        if (h.x > r.x) for_each_uncovered(Rect { r.x, h.y, h.x - r.x, h.height }, rest, f);
+        if (h.right() < r.right())
+            for_each_uncovered(Rect { h.right(), h.y, r.right() - h.right(), h.height }, rest, f);
+        return;
+    }
+    if (!r.empty()) f(r);
+}
 
 } // namespace gv

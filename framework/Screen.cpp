@@ -147,8 +147,23 @@ void Screen::paint(Painter& painter, Rect region) const {
     painter.clip_to(region);
     if (painter.clip_is_empty()) return;
     const ScreenLayout& l = layout();
-    painter.fill_rect(m_surface.rect(), resolve(l.back_color));
-    if (!l.picture.empty() && m_background) painter.draw_bitmap({ 0, 0 }, *m_background);
+    // The form's own colour and picture show only where no opaque control
+    // lies over them: every picture control, and labels with a back colour.
+    std::vector<Rect> opaque;
+    for (const auto* list : { &m_top_pictures, &m_top_labels })
+        for (int i : *list) {
+            const Control& c = m_controls[i];
+            if (c.visible &&
+                (c.kind() == ControlKind::PictureBox || c.record->back_style == BackStyle::Opaque))
+                opaque.push_back(c.visible_rect);
+        }
+    const Rgb back = resolve(l.back_color);
+    for_each_uncovered(painter.clip_in_local(), opaque, [&](Rect piece) {
+        PainterStateSaver piece_saver(painter);
+        painter.clip_to(piece);
+        painter.fill_rect(piece, back);
+        if (!l.picture.empty() && m_background) painter.draw_bitmap({ 0, 0 }, *m_background);
+    });
     paint_children(painter, kForm);
 }
 
@@ -172,8 +187,15 @@ void Screen::paint_picture_control(Painter& painter, const Control& c) const {
     {
         PainterStateSaver inner_saver(painter);
         painter.clip_to(c.inner);
-        painter.fill_rect(c.inner, resolve(c.record->back_color));
-        if (c.picture) painter.draw_bitmap(c.inner.origin(), *c.picture);
+        const Rgb back = resolve(c.record->back_color);
+        if (c.picture) {
+            const Rect covered { c.inner.x, c.inner.y, c.picture->width(), c.picture->height() };
+            for_each_uncovered(c.inner, std::span(&covered, 1),
+                               [&](Rect piece) { painter.fill_rect(piece, back); });
+            painter.draw_bitmap(c.inner.origin(), *c.picture);
+        } else {
+            painter.fill_rect(c.inner, back);
+        }
         paint_children(painter, int(&c - m_controls.data()));
     }
     if (c.record->has_border()) painter.draw_border(c.screen_rect);

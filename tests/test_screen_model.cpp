@@ -110,6 +110,59 @@ TEST_F(PaintFixture, ClipsToTheParentAndDrawsBordersInsideTheEdge) {
     EXPECT_EQ(at(121, 9), rgb(128, 128, 128)) << "AutoSize made the control exactly the picture's size";
 }
 
+TEST_F(PaintFixture, AHiddenControlUncoversWhatLiesBelowIt) {
+    gv::Screen& s = *program.app.loaded(0);
+    s.set_control_visible(gv::control_index(kPaintControls, "Top"), false);
+    s.set_control_visible(gv::control_index(kPaintControls, "Opaque"), false);
+    (void)s.repaint();
+    EXPECT_EQ(at(15, 15), rgb(128, 128, 128)) << "the form's colour where the hidden picture control was";
+    EXPECT_EQ(at(25, 25), rgb(0, 255, 0)) << "the later control, no longer covered";
+    EXPECT_EQ(at(15, 65), rgb(128, 128, 128)) << "the form's colour where the hidden label was";
+    EXPECT_EQ(at(45, 65), rgb(255, 0, 255)) << "the picture control above the label stays";
+}
+
+// The parts of a rectangle outside a set of holes: checked pixel by pixel on
+// a small grid, each pixel outside every hole covered exactly once.
+TEST(Geometry, UncoveredPartsTileTheRectangleOutsideTheHoles) {
+    struct Case {
+        gv::Rect r;
+        std::vector<gv::Rect> holes;
+        const char* what;
+    } cases[] = {
+        { { 0, 0, 10, 8 }, {}, "no holes: the rectangle itself" },
+        { { 0, 0, 10, 8 }, { { 3, 2, 4, 3 } }, "a hole in the middle" },
+        { { 0, 0, 10, 8 }, { { -5, -5, 30, 30 } }, "a hole over all of it" },
+        { { 2, 2, 6, 4 }, { { 0, 0, 3, 3 }, { 7, 5, 9, 9 } }, "holes over two corners, reaching outside" },
+        { { 0, 0, 10, 8 },
+          { { 1, 1, 5, 5 }, { 3, 3, 5, 4 }, { 2, 0, 1, 8 } },
+          "holes overlapping each other" },
+        { { 0, 0, 10, 8 }, { { 20, 20, 2, 2 }, {} }, "a hole outside and an empty one" },
+    };
+    for (const Case& c : cases) {
+        std::vector<int> count(16 * 16, 0);
+        int pieces = 0;
+        gv::for_each_uncovered(c.r, c.holes, [&](gv::Rect piece) {
+            ++pieces;
+            EXPECT_FALSE(piece.empty()) << c.what;
+            for (int y = piece.top(); y < piece.bottom(); ++y)
+                for (int x = piece.left(); x < piece.right(); ++x) ++count[std::size_t(y * 16 + x)];
+        });
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                const gv::Point p { x, y };
+                const bool in_hole =
+                    std::any_of(c.holes.begin(), c.holes.end(), [&](gv::Rect h) { return h.contains(p); });
+                const int expected = c.r.contains(p) && !in_hole ? 1 : 0;
+                ASSERT_EQ(count[std::size_t(y * 16 + x)], expected)
+                    << c.what << " at (" << x << ", " << y << ")";
+            }
+        }
+        if (c.holes.empty()) {
+            EXPECT_EQ(pieces, 1) << c.what;
+        }
+    }
+}
+
 TEST_F(PaintFixture, HitTestingFollowsPaintOrderAndClipping) {
     struct Case {
         int x, y;
