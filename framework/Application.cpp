@@ -39,16 +39,27 @@ Status Application::start(ScreenIndex first) {
 
 // [operations]
 
-Status Application::load(ScreenIndex i) {
-    const ScreenDefinition& def = m_registry[i];
-    const ScreenLayout& layout = *def.layout;
+namespace {
 
+// The window a screen asks for, without its icon.
+WindowSpec window_spec(const ScreenLayout& layout, ScreenIndex i) {
     WindowSpec wanted;
     wanted.title = std::string(layout.caption);
     wanted.client_size = { twips_to_pixels(layout.client_width), twips_to_pixels(layout.client_height) };
     wanted.start_position = layout.start_position;
     wanted.show_in_taskbar = layout.show_in_taskbar;
     wanted.tag = i;
+    wanted.initial_state = layout.window_state;
+    return wanted;
+}
+
+} // namespace
+
+Status Application::load(ScreenIndex i) {
+    const ScreenDefinition& def = m_registry[i];
+    const ScreenLayout& layout = *def.layout;
+
+    WindowSpec wanted = window_spec(layout, i);
     if (!layout.icon.empty()) {
         const auto* images = m_platform.pictures.icon(layout.icon);
         if (!images || images->empty())
@@ -260,9 +271,24 @@ int Application::run() {
 
 namespace {
 
-// What a screen's load decodes or renders, in the order it needs them; false
-// once `n` is past the last.
-bool nth_need(const ScreenLayout& layout, std::size_t n, PictureSource& pictures, FontProvider& fonts) {
+// What a screen's load and its first picture need, in that order: its
+// window made ready, memory for its picture, then what it decodes or
+// renders. False once `n` is past the last.
+bool nth_need(const ScreenLayout& layout, ScreenIndex i, std::size_t n, const Platform& platform) {
+    PictureSource& pictures = platform.pictures;
+    FontProvider& fonts = platform.fonts;
+    if (n-- == 0) {
+        platform.windows.prepare_window(window_spec(layout, i));
+        return true;
+    }
+    if (n-- == 0) {
+        const Size size =
+            layout.window_state == WindowState::Maximized
+                ? platform.windows.display_size()
+                : Size { twips_to_pixels(layout.client_width), twips_to_pixels(layout.client_height) };
+        Bitmap::prepare_memory(size);
+        return true;
+    }
     if (!layout.icon.empty() && n-- == 0) {
         pictures.icon(layout.icon);
         return true;
@@ -302,8 +328,7 @@ bool Application::prepare_ahead() {
                     m_preparing = target;
                     m_prepare_cursor = 0;
                 }
-                if (nth_need(*m_registry[target].layout, m_prepare_cursor++, m_platform.pictures,
-                             m_platform.fonts))
+                if (nth_need(*m_registry[target].layout, ScreenIndex(target), m_prepare_cursor++, m_platform))
                     return true;
                 // A failure shows, and is reported, when the screen loads.
                 m_prepared[target] = true;

@@ -58,6 +58,9 @@ struct WindowSpec {
     bool show_in_taskbar { false };
     const IconImage* icon { nullptr };
     int tag { 0 };
+    // The state it is first shown in: a window to be maximised can be made
+    // at the display's size at once.
+    WindowState initial_state { WindowState::Normal };
 };
 
 // A borderless top-level window, created hidden.
@@ -86,6 +89,10 @@ public:
     virtual ~WindowSystem() = default;
     // Input for the window goes to the events given here.
     virtual std::unique_ptr<Window> create_window(const WindowSpec&, WindowEvents&) = 0;
+    // A window like this one will be asked for soon, at a moment when it
+    // should come at once: a layer may make ready, in idle time, what the
+    // window's first picture will need.
+    virtual void prepare_window(const WindowSpec&) {}
     // Waits at most `timeout_ms` (none: for as long as it takes) for input
     // and delivers the first that arrives.
     virtual WaitResult wait(std::optional<std::int64_t> timeout_ms) = 0;

@@ -10,7 +10,7 @@ packages=(
   libsdl2-dev libsdl2-image-dev libfreetype-dev
   libgtest-dev googletest
   xvfb xdotool wmctrl openbox strace x11-utils x11-xserver-utils
-  libx11-dev libxdamage-dev libxtst-dev valgrind
+  libx11-dev libxext-dev libxdamage-dev libxtst-dev valgrind
   xfonts-terminus fonts-league-spartan fonts-liberation2 fonts-blankenburg
   # the artwork generator (a build tool; the program links none of it)
   libcairo2-dev libjpeg62-turbo-dev libgif-dev fonts-dejavu-core fonts-dejavu-extra

@@ -109,6 +109,10 @@ std::unique_ptr<Window> HeadlessDesktop::create_window(const WindowSpec& wanted,
     return w;
 }
 
+void HeadlessDesktop::prepare_window(const WindowSpec& wanted) {
+    m_journal.push_back("prepare " + wanted.title);
+}
+
 void HeadlessDesktop::remove(HeadlessWindow* w) {
     std::erase(m_stack, w);
     std::erase(m_created, w);

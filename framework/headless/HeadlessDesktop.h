@@ -22,6 +22,8 @@ public:
     ~HeadlessDesktop() override;
 
     std::unique_ptr<Window> create_window(const WindowSpec&, WindowEvents&) override;
+    // Noted in the journal only: there is nothing to make ready.
+    void prepare_window(const WindowSpec&) override;
     Size display_size() const override { return m_display; }
     std::string last_error() const override { return m_last_error; }
     // Input reaches the desktop only from the test's own calls, never during

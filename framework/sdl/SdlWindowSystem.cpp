@@ -3,6 +3,7 @@
 
 #include "DesktopScale.h"
 #include "X11Errors.h"
+#include "X11SharedImages.h"
 
 #include "framework/CodePage1252.h"
 
@@ -73,7 +74,10 @@ std::unique_ptr<SdlWindowSystem> SdlWindowSystem::open(std::string& error, Size 
     return system;
 }
 
+SdlWindowSystem::SdlWindowSystem(Key) {}
+
 SdlWindowSystem::~SdlWindowSystem() {
+    m_shared.reset(); // detached while the display is still open
     SDL_Quit();
 }
 
@@ -163,9 +167,18 @@ public:
             SDL_Rect bounds {};
             SDL_GetDisplayBounds(
                 SDL_GetWindowDisplayIndex(m_window) < 0 ? 0 : SDL_GetWindowDisplayIndex(m_window), &bounds);
-            SDL_RestoreWindow(m_window);
-            SDL_SetWindowPosition(m_window, bounds.x, bounds.y);
-            SDL_SetWindowSize(m_window, bounds.w, bounds.h);
+            SDL_Rect now {};
+            SDL_GetWindowPosition(m_window, &now.x, &now.y);
+            SDL_GetWindowSize(m_window, &now.w, &now.h);
+            // A window made maximised is in place already; moving it again
+            // would only cost its first picture a new framebuffer.
+            const bool covers =
+                now.x == bounds.x && now.y == bounds.y && now.w == bounds.w && now.h == bounds.h;
+            if (!covers || (SDL_GetWindowFlags(m_window) & SDL_WINDOW_MINIMIZED)) {
+                SDL_RestoreWindow(m_window);
+                SDL_SetWindowPosition(m_window, bounds.x, bounds.y);
+                SDL_SetWindowSize(m_window, bounds.w, bounds.h);
+            }
             m_size = { bounds.w / m_scale, bounds.h / m_scale };
         } else if (SDL_GetWindowFlags(m_window) & SDL_WINDOW_MINIMIZED) {
             SDL_RestoreWindow(m_window);
@@ -209,48 +222,87 @@ public:
     void minimize() override { SDL_MinimizeWindow(m_window); }
     Size client_size() const override { return m_size; }
 
+    // On X, through memory shared with the server when it offers it; else
+    // through SDL's window surface.
     void present(const Bitmap& picture, std::span<const Rect> changed) override {
+        if (SharedCanvas* canvas = shared_canvas()) {
+            const Size size = canvas->size();
+            m_put.clear();
+            for (Rect d : copy_rectangles(picture, changed, size, canvas->pixels(), canvas->pitch(),
+                                          SDL_PIXELFORMAT_RGB888))
+                m_put.push_back(d);
+            if (!m_put.empty()) canvas->put(m_put);
+            return;
+        }
         SDL_Surface* surface = SDL_GetWindowSurface(m_window);
         if (!surface) return;
-        const int f = m_scale;
-        const Rect target = Rect { 0, 0, surface->w / f, surface->h / f }.intersected(picture.rect());
         std::vector<SDL_Rect> rects;
+        for (Rect d : copy_rectangles(picture, changed, { surface->w, surface->h },
+                                      static_cast<unsigned char*>(surface->pixels), surface->pitch,
+                                      surface->format->format))
+            rects.push_back({ d.x, d.y, d.width, d.height });
+        if (!rects.empty()) SDL_UpdateWindowSurfaceRects(m_window, rects.data(), int(rects.size()));
+    }
+
+    // The canvas for the window's present size, made again when it changes.
+    SharedCanvas* shared_canvas() {
+        SharedImages* shared = m_system.m_shared.get();
+        if (!shared || m_no_canvas || m_gone) return nullptr;
+        Size size;
+        SDL_GetWindowSize(m_window, &size.width, &size.height);
+        if (!m_canvas || m_canvas->size() != size) {
+            m_canvas.reset(); // its segment may serve the new size
+            m_canvas = shared->canvas(m_xwindow, size);
+            // A window the server cannot show this way never will be.
+            if (!m_canvas) m_no_canvas = true;
+        }
+        return m_canvas.get();
+    }
+
+    // Copies the changed rectangles of the picture into a frame of display
+    // pixels (each f x f on a scaled desktop) and returns what it wrote, in
+    // display pixels.
+    const std::vector<Rect>& copy_rectangles(const Bitmap& picture, std::span<const Rect> changed, Size frame,
+                                             unsigned char* pixels, int pitch, Uint32 format) {
+        const int f = m_scale;
+        const int bpp = SDL_BYTESPERPIXEL(format);
+        const Rect target = Rect { 0, 0, frame.width / f, frame.height / f }.intersected(picture.rect());
+        m_written.clear();
         for (Rect r : changed) {
             Rect d = r.intersected(target);
             if (d.empty()) continue;
-            unsigned char* const origin = static_cast<unsigned char*>(surface->pixels) +
-                                          std::ptrdiff_t(d.y) * f * surface->pitch +
-                                          std::ptrdiff_t(d.x) * f * surface->format->BytesPerPixel;
+            unsigned char* const origin =
+                pixels + std::ptrdiff_t(d.y) * f * pitch + std::ptrdiff_t(d.x) * f * bpp;
             if (f == 1) {
                 SDL_ConvertPixels(d.width, d.height, SDL_PIXELFORMAT_RGB888, picture.row(d.y) + d.x,
-                                  picture.width() * 4, surface->format->format, origin, surface->pitch);
+                                  picture.width() * 4, format, origin, pitch);
             } else {
-                widen(picture, d, *surface, origin);
+                widen(picture, d, format, pitch, origin);
             }
-            rects.push_back({ d.x * f, d.y * f, d.width * f, d.height * f });
+            m_written.push_back({ d.x * f, d.y * f, d.width * f, d.height * f });
         }
-        if (!rects.empty()) SDL_UpdateWindowSurfaceRects(m_window, rects.data(), int(rects.size()));
+        return m_written;
     }
 
     // Each pixel of `d` becomes an f x f block at `origin`: a row is widened
     // into the first of its f rows and copied to the rest. Pictures come in
-    // the surface's own format on X; others are converted first, once.
-    void widen(const Bitmap& picture, Rect d, const SDL_Surface& surface, unsigned char* origin) {
+    // the frame's own format on X; others are converted first, once.
+    void widen(const Bitmap& picture, Rect d, Uint32 format, int pitch, unsigned char* origin) {
         const int f = m_scale;
-        const int bpp = surface.format->BytesPerPixel;
+        const int bpp = SDL_BYTESPERPIXEL(format);
         const unsigned char* source = reinterpret_cast<const unsigned char*>(picture.row(d.y) + d.x);
         int source_pitch = picture.width() * 4;
-        if (surface.format->format != SDL_PIXELFORMAT_RGB888) {
+        if (format != SDL_PIXELFORMAT_RGB888) {
             m_converted.resize(std::size_t(d.width) * d.height * bpp);
-            SDL_ConvertPixels(d.width, d.height, SDL_PIXELFORMAT_RGB888, source, source_pitch,
-                              surface.format->format, m_converted.data(), d.width * bpp);
+            SDL_ConvertPixels(d.width, d.height, SDL_PIXELFORMAT_RGB888, source, source_pitch, format,
+                              m_converted.data(), d.width * bpp);
             source = m_converted.data();
             source_pitch = d.width * bpp;
         }
         const std::size_t row_bytes = std::size_t(d.width) * f * bpp;
         for (int y = 0; y < d.height; ++y) {
             const unsigned char* src = source + std::ptrdiff_t(y) * source_pitch;
-            unsigned char* first = origin + std::ptrdiff_t(y) * f * surface.pitch;
+            unsigned char* first = origin + std::ptrdiff_t(y) * f * pitch;
             if (bpp == 4 && f == 2) {
                 // The common factor, in a loop the compiler vectorises.
                 const auto* in = reinterpret_cast<const std::uint32_t*>(src);
@@ -268,8 +320,7 @@ public:
                     for (int k = 0; k < f; ++k)
                         std::memcpy(first + (std::ptrdiff_t(x) * f + k) * bpp, src + x * bpp, bpp);
             }
-            for (int k = 1; k < f; ++k)
-                std::memcpy(first + std::ptrdiff_t(k) * surface.pitch, first, row_bytes);
+            for (int k = 1; k < f; ++k) std::memcpy(first + std::ptrdiff_t(k) * pitch, first, row_bytes);
         }
     }
 
@@ -287,9 +338,13 @@ private:
     Size m_size; // the program's pixels
     int m_scale;
     std::vector<unsigned char> m_converted; // a rectangle in the surface's format, for a scaled present
+    std::vector<Rect> m_written;            // what the last copy wrote, in display pixels
+    std::vector<Rect> m_put;
     Display* m_display { nullptr };
     unsigned long m_xwindow { 0 };
     bool m_gone { false };
+    std::unique_ptr<SharedCanvas> m_canvas;
+    bool m_no_canvas { false };
 };
 
 namespace {
@@ -315,7 +370,11 @@ std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted,
     auto place = [&](int f) {
         SDL_Rect r { int(SDL_WINDOWPOS_CENTERED), int(SDL_WINDOWPOS_CENTERED), wanted.client_size.width * f,
                      wanted.client_size.height * f };
-        if (wanted.start_position == StartPosition::WindowsDefault) {
+        if (SDL_Rect bounds {};
+            wanted.initial_state == WindowState::Maximized && SDL_GetDisplayBounds(0, &bounds) == 0) {
+            // Made where its show will put it: covering the display.
+            r = bounds;
+        } else if (wanted.start_position == StartPosition::WindowsDefault) {
             const Point at = cascade_place(display_pixels(), { r.w, r.h }, m_default_places);
             r.x = at.x;
             r.y = at.y;
@@ -335,6 +394,10 @@ std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted,
     if (!m_scale_known) {
         m_scale_known = true;
         m_scale = read_scale(window, m_largest_artwork);
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11)
+            m_shared = SharedImages::open(info.info.x11.display);
         if (m_scale != 1) {
             at = place(m_scale);
             SDL_SetWindowSize(window, at.w, at.h);
@@ -352,6 +415,13 @@ std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted,
         }
     }
     return std::make_unique<SdlWindow>(*this, window, events, wanted.tag, wanted.client_size, m_scale);
+}
+
+void SdlWindowSystem::prepare_window(const WindowSpec& wanted) {
+    if (!m_shared) return;
+    m_shared->prepare(wanted.initial_state == WindowState::Maximized
+                          ? display_pixels()
+                          : Size { wanted.client_size.width * m_scale, wanted.client_size.height * m_scale });
 }
 
 // [event loop]

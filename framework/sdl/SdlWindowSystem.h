@@ -13,6 +13,7 @@ union SDL_Event;
 namespace gv {
 
 class SdlWindow;
+class SharedImages;
 
 // Real windows through SDL: borderless top-level windows, and a wait that
 // sleeps until the next input or the time-out.
@@ -21,7 +22,7 @@ class SdlWindowSystem final : public WindowSystem {
 
 public:
     // Made only by open(), once SDL has started.
-    explicit SdlWindowSystem(Key) {}
+    explicit SdlWindowSystem(Key);
     // Null, with the reason in `error`, when there is no display to open.
     // On a desktop that scales programs, every window is enlarged by the
     // desktop's whole-number factor, kept small enough for `largest_artwork`
@@ -30,6 +31,8 @@ public:
     ~SdlWindowSystem() override;
 
     std::unique_ptr<Window> create_window(const WindowSpec&, WindowEvents&) override;
+    // Makes the memory its first picture goes through ready, shared with the X server.
+    void prepare_window(const WindowSpec&) override;
     // In the program's pixels: the display's divided by the scale.
     Size display_size() const override;
     // Display pixels per program pixel; 1 until the first window is made.
@@ -48,7 +51,8 @@ private:
     int m_default_places { 0 }; // new windows placed by the cascade so far
     Size m_largest_artwork;
     int m_scale { 1 };
-    bool m_scale_known { false }; // read from the desktop with the first window
+    bool m_scale_known { false };           // read from the desktop with the first window
+    std::unique_ptr<SharedImages> m_shared; // none off X, or when the server offers no shared memory
 };
 
 } // namespace gv

@@ -9,11 +9,19 @@
 
 namespace gv {
 
+bool count_trapped_error();
+
 namespace {
 
 std::vector<std::uint64_t>& own_windows() {
     static std::vector<std::uint64_t> windows;
     return windows;
+}
+
+// The innermost trap alive, if any.
+X11ErrorTrap*& current_trap() {
+    static X11ErrorTrap* trap = nullptr;
+    return trap;
 }
 
 // Xlib's own handler prints the error and exits. Errors arrive
@@ -23,6 +31,7 @@ std::vector<std::uint64_t>& own_windows() {
 // are errors about a window of ours that another client destroyed; any other
 // is reported, and the program goes on.
 int on_x11_error(Display* display, XErrorEvent* e) {
+    if (count_trapped_error()) return 0;
     if (e->error_code == BadWindow && e->request_code == X_SendEvent) return 0;
     const auto& own = own_windows();
     if ((e->error_code == BadWindow || e->error_code == BadDrawable) &&
@@ -47,6 +56,23 @@ void x11_window_known(std::uint64_t window) {
 void x11_window_forgotten(std::uint64_t window) {
     auto& own = own_windows();
     own.erase(std::remove(own.begin(), own.end(), window), own.end());
+}
+
+// Counts the error for the innermost trap; false when none is set.
+bool count_trapped_error() {
+    X11ErrorTrap* trap = current_trap();
+    if (!trap) return false;
+    ++trap->m_caught;
+    return true;
+}
+
+X11ErrorTrap::X11ErrorTrap()
+    : m_outer(current_trap()) {
+    current_trap() = this;
+}
+
+X11ErrorTrap::~X11ErrorTrap() {
+    current_trap() = m_outer;
 }
 
 } // namespace gv
