@@ -119,7 +119,12 @@ Status Application::minimize(ScreenIndex i) {
 
 void Application::unload(ScreenIndex i) {
     if (!m_screens[i]) return;
-    m_screens[i].reset();
+    // Within a handler the window goes once the handler's picture is out:
+    // the screen that follows shows without waiting on this one's end.
+    if (m_running_handlers > 0)
+        m_closing.push_back(std::move(m_screens[i]));
+    else
+        m_screens[i].reset();
     --m_loaded_count;
     m_preparation_pending = true;
 }
@@ -187,6 +192,7 @@ void Application::flush() {
         auto changed = s->repaint();
         if (!changed.empty()) s->window()->present(s->surface(), changed);
     }
+    m_closing.clear();
 }
 
 // [timers]
@@ -272,13 +278,17 @@ int Application::run() {
 namespace {
 
 // What a screen's load and its first picture need, in that order: its
-// window made ready, memory for its picture, then what it decodes or
-// renders. False once `n` is past the last.
+// window made ready with its icon, memory for its picture, then what it
+// decodes or renders. False once `n` is past the last.
 bool nth_need(const ScreenLayout& layout, ScreenIndex i, std::size_t n, const Platform& platform) {
     PictureSource& pictures = platform.pictures;
     FontProvider& fonts = platform.fonts;
     if (n-- == 0) {
-        platform.windows.prepare_window(window_spec(layout, i));
+        WindowSpec wanted = window_spec(layout, i);
+        if (!layout.icon.empty())
+            if (const auto* images = pictures.icon(layout.icon); images && !images->empty())
+                wanted.icon = &images->front();
+        platform.windows.prepare_window(wanted);
         return true;
     }
     if (n-- == 0) {
@@ -287,10 +297,6 @@ bool nth_need(const ScreenLayout& layout, ScreenIndex i, std::size_t n, const Pl
                 ? platform.windows.display_size()
                 : Size { twips_to_pixels(layout.client_width), twips_to_pixels(layout.client_height) };
         Bitmap::prepare_memory(size);
-        return true;
-    }
-    if (!layout.icon.empty() && n-- == 0) {
-        pictures.icon(layout.icon);
         return true;
     }
     if (!layout.picture.empty() && n-- == 0) {

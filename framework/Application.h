@@ -83,6 +83,7 @@ private:
     std::span<const ScreenDefinition> m_registry;
     Platform m_platform;
     std::vector<std::unique_ptr<Screen>> m_screens;
+    std::vector<std::unique_ptr<Screen>> m_closing; // unloaded by the running handler, windows still open
     int m_loaded_count { 0 };
     bool m_started { false };
     int m_running_handlers { 0 };

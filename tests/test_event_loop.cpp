@@ -65,6 +65,22 @@ TEST(EventLoop, DecodesTheMainMenuAheadOfTheSplashsHandOver) {
     EXPECT_FALSE(guide.app.finished());
     EXPECT_TRUE(guide.errors.empty());
 
+    // Its window was asked to be made ready before its load; the splash's
+    // window went after the main menu showed.
+    const auto& journal = guide.desktop.journal();
+    auto at_entry = [&](std::string_view entry) {
+        return std::ranges::find(journal, entry) - journal.begin();
+    };
+    const std::string menu_title = "Interactive Grimveil v2";
+    const auto prepared = at_entry("prepare " + menu_title), created = at_entry("create " + menu_title),
+               shown = at_entry("show " + menu_title);
+    ASSERT_LT(shown, std::ssize(journal));
+    EXPECT_LT(prepared, created);
+    const auto splash_gone =
+        std::ranges::find_if(journal, [](const std::string& e) { return e.starts_with("destroy "); });
+    ASSERT_NE(splash_gone, journal.end());
+    EXPECT_GT(splash_gone - journal.begin(), shown) << *splash_gone;
+
     // Every picture and icon the main menu needed was decoded before its tick.
     const auto& at = guide.decoder.at();
     EXPECT_GT(at.size(), for_the_splash) << "the main menu's pictures were decoded at all";

@@ -77,6 +77,7 @@ std::unique_ptr<SdlWindowSystem> SdlWindowSystem::open(std::string& error, Size 
 SdlWindowSystem::SdlWindowSystem(Key) {}
 
 SdlWindowSystem::~SdlWindowSystem() {
+    for (const ReadyWindow& r : m_ready) SDL_DestroyWindow(r.window);
     m_shared.reset(); // detached while the display is still open
     SDL_Quit();
 }
@@ -362,7 +363,7 @@ int read_scale(SDL_Window* window, Size largest_artwork) {
 
 } // namespace
 
-std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted, WindowEvents& events) {
+SDL_Window* SdlWindowSystem::make_window(const WindowSpec& wanted) {
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
     if (!wanted.show_in_taskbar) flags |= SDL_WINDOW_SKIP_TASKBAR;
     // In display pixels. SDL centres a window whose place is left undefined;
@@ -404,7 +405,6 @@ std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted,
             SDL_SetWindowPosition(window, at.x, at.y);
         }
     }
-    if (wanted.start_position == StartPosition::WindowsDefault) ++m_default_places;
     if (wanted.icon && !wanted.icon->argb.empty()) {
         SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
             const_cast<std::uint32_t*>(wanted.icon->argb.data()), wanted.icon->width, wanted.icon->height, 32,
@@ -414,10 +414,48 @@ std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted,
             SDL_FreeSurface(icon);
         }
     }
+    return window;
+}
+
+namespace {
+
+bool same_window(const WindowSpec& a, const WindowSpec& b) {
+    return a.title == b.title && a.client_size == b.client_size && a.start_position == b.start_position &&
+           a.show_in_taskbar == b.show_in_taskbar && a.icon == b.icon && a.initial_state == b.initial_state;
+}
+
+} // namespace
+
+std::unique_ptr<Window> SdlWindowSystem::create_window(const WindowSpec& wanted, WindowEvents& events) {
+    SDL_Window* window = nullptr;
+    const auto ready =
+        std::ranges::find_if(m_ready, [&](const ReadyWindow& r) { return same_window(r.spec, wanted); });
+    if (ready != m_ready.end()) {
+        window = ready->window;
+        m_ready.erase(ready);
+    } else {
+        window = make_window(wanted);
+        if (!window) return nullptr;
+    }
+    if (wanted.start_position == StartPosition::WindowsDefault) ++m_default_places;
     return std::make_unique<SdlWindow>(*this, window, events, wanted.tag, wanted.client_size, m_scale);
 }
 
 void SdlWindowSystem::prepare_window(const WindowSpec& wanted) {
+    // The window itself, hidden: nobody sees or manages an unmapped window,
+    // and making one costs the X server's round trips. Not one placed by the
+    // cascade, whose place depends on the windows made before it.
+    if (m_scale_known && wanted.start_position != StartPosition::WindowsDefault &&
+        std::ranges::none_of(m_ready, [&](const ReadyWindow& r) { return same_window(r.spec, wanted); })) {
+        if (SDL_Window* window = make_window(wanted)) {
+            m_ready.push_back({ wanted, window });
+            // At most one for each screen a timer may bring up.
+            if (m_ready.size() > 2) {
+                SDL_DestroyWindow(m_ready.front().window);
+                m_ready.erase(m_ready.begin());
+            }
+        }
+    }
     if (!m_shared) return;
     m_shared->prepare(wanted.initial_state == WindowState::Maximized
                           ? display_pixels()

@@ -9,6 +9,7 @@
 #include <vector>
 
 union SDL_Event;
+struct SDL_Window;
 
 namespace gv {
 
@@ -44,6 +45,14 @@ public:
 private:
     friend class SdlWindow;
     void dispatch(const ::SDL_Event&);
+    ::SDL_Window* make_window(const WindowSpec&);
+
+    // Made ahead of their screens' loads, hidden, with the spec they were made for.
+    struct ReadyWindow {
+        WindowSpec spec;
+        ::SDL_Window* window;
+    };
+    std::vector<ReadyWindow> m_ready;
 
     std::map<std::uint32_t, SdlWindow*> m_windows; // by SDL window id
     std::vector<SdlWindow*> m_stack;               // shown windows, the last raised last
